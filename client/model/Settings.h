@@ -31,6 +31,9 @@ class CSettings {
   // The values of a new set; the backup target is the data folder's Backup folder.
   void SetDefaults(const String& dataFolder);
   void Serialize(CArchive& ar);
+  // The two directions of Serialize; storing leaves the settings as they are.
+  void Store(CArchive& ar) const;
+  void Load(CArchive& ar);
 };
 
 }  // namespace vl

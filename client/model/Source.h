@@ -27,6 +27,9 @@ class CSource {
   bool IsFile(const IFileSystem& fs) const;
 
   void Serialize(CArchive& ar);
+  // The two directions of Serialize; storing leaves the record as it is.
+  void Store(CArchive& ar) const;
+  void Load(CArchive& ar);
 };
 
 }  // namespace vl

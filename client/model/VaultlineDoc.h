@@ -26,6 +26,9 @@ class CVaultlineDoc {
   void OnNewDocument(const String& dataFolder);
   // Writes, or reads and appends to the item list.
   void Serialize(CArchive& ar);
+  // The two directions of Serialize; storing leaves the set as it is.
+  void Store(CArchive& ar) const;
+  void Load(CArchive& ar);
 
  private:
   CSourceList& m_sources;

@@ -1,0 +1,39 @@
+#include "client/cli/CliArgs.h"
+
+namespace vl {
+
+bool ParseCliArgs(const std::vector<String>& argv, CliCommand& command, String& error) {
+  command = CliCommand{};
+  size_t i = 0;
+  for (; i < argv.size() && command.verb.empty(); ++i) {
+    const String& arg = argv[i];
+    if (arg == VLT("--set")) {
+      if (i + 1 >= argv.size() || argv[i + 1].empty()) {
+        error = VLT("--set needs a file name");
+        return false;
+      }
+      command.setFile = argv[++i];
+    } else if (!arg.empty() && arg[0] == VLT('-')) {
+      error = VLT("unknown option ") + arg;
+      return false;
+    } else {
+      command.verb = arg;
+    }
+  }
+  if (command.verb.empty()) {
+    error = VLT("no command given");
+    return false;
+  }
+  command.args.assign(argv.begin() + static_cast<std::ptrdiff_t>(i), argv.end());
+  return true;
+}
+
+String CliUsage() {
+  return VLT(
+      "usage: vlbackup [--set FILE] COMMAND\n"
+      "  show          print the backup set as JSON (UTF-8)\n"
+      "  resave OUT    write the loaded set to OUT in the set-file format\n"
+      "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n");
+}
+
+}  // namespace vl

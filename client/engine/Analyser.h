@@ -1,0 +1,67 @@
+#pragma once
+// The analysis of a backup run: compares an item with its copy under the target folder and
+// builds the jobs that make the copy match, changing nothing on disk. Jobs are appended in
+// the order they are found (a folder's copies before its deletions, a subfolder's whole
+// subtree where the subfolder is met), which is the order the run executes them in.
+#include <cstdint>
+
+#include "client/engine/RunState.h"
+#include "client/engine/SameFile.h"
+#include "core/base/String.h"
+
+namespace vl {
+
+class CJobItem;
+class CRunProgress;
+class CSource;
+class FolderIndex;
+class IFileSystem;
+struct FolderEntry;
+
+class CAnalyser {
+ public:
+  CAnalyser(const IFileSystem& fs, CRunState& run, CRunProgress& progress);
+
+  // Appends the item's top-level job, if it needs one, to jobList; uses the item's
+  // sourceExists, targetExists and mirror. name is empty for a drive or share root. Returns 1.
+  int AnalyseItem(const CSource& item, const String& sourcePath, const String& name,
+                  const String& targetPath, JobList& jobList);
+
+  // The walkers append one folder job, with its subtree, to list; the target folder is
+  // parentTargetPath [\] name.
+  void WalkNewFolder(const String& sourcePath, const String& name,
+                     const String& parentTargetPath, JobList& list, const CSource& item);
+  void WalkBothFolders(const String& sourcePath, const String& name,
+                       const String& parentTargetPath, JobList& list, const CSource& item);
+  // For a target folder whose source is gone: everything below it becomes a deletion.
+  void WalkTargetOnlyFolder(const String& sourcePath, const String& name,
+                            const String& parentTargetPath, JobList& list, const CSource& item,
+                            uint32_t action);
+
+ private:
+  void AnalyseFileItem(const CSource& item, const String& sourcePath, const String& name,
+                       const String& targetPath, JobList& jobList);
+  void AnalyseFolderItem(const CSource& item, const String& sourcePath, const String& name,
+                         const String& targetPath, JobList& jobList);
+  bool ReadsAsFolder(const String& path) const;
+  bool BeginWalk(const String& sourcePath, const String& name);
+  CJobItem& Append(JobList& list, uint32_t action, const String& name, const String& sourcePath,
+                   const String& targetPath, uint64_t size);
+
+  void FillNewFolder(const String& sourcePath, const String& targetPath, CJobItem& folder,
+                     const CSource& item);
+  void FillBothFolders(const String& sourcePath, const String& targetPath, CJobItem& folder,
+                       const CSource& item);
+  void CopyPass(const FolderIndex& source, const FolderIndex& target, CJobItem& folder,
+                const CSource& item);
+  void CompareFile(const FolderEntry& entry, const FolderIndex& target, JobList& list);
+  void DeletePass(const FolderIndex& source, const FolderIndex& target, CJobItem& folder,
+                  const CSource& item);
+
+  const IFileSystem& m_fs;
+  CRunState& m_run;
+  CRunProgress& m_progress;
+  VolumeNameCache m_volumes;
+};
+
+}  // namespace vl

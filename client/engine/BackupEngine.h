@@ -1,0 +1,48 @@
+#pragma once
+// The backup engine as the backup dialog (and the console tool) hold it: the run state plus
+// the services a run works through. Everything a run touches outside the process goes
+// through the file system, the text provider, the progress view and the clock given here.
+#include "client/engine/Progress.h"
+#include "client/engine/RunState.h"
+#include "core/base/String.h"
+
+namespace vl {
+
+class CSource;
+class IClock;
+class IFileSystem;
+class IProgressView;
+class ITextProvider;
+
+class CBackupEngine {
+ public:
+  CBackupEngine(IFileSystem& fs, const ITextProvider& texts, IProgressView& view,
+                const IClock& clock);
+  CBackupEngine(const CBackupEngine&) = delete;
+  CBackupEngine& operator=(const CBackupEngine&) = delete;
+
+  CRunState& State() { return m_state; }
+  const CRunState& State() const { return m_state; }
+  CRunProgress& Progress() { return m_progress; }
+  IFileSystem& FileSystem() const { return m_fs; }
+  const ITextProvider& Texts() const { return m_texts; }
+  const IClock& Clock() const { return m_clock; }
+
+  void UpdateProgress(const String& name) { m_progress.UpdateProgress(name); }
+  // Sets the item's sourceExists and targetExists.
+  void ProbeItem(CSource& item) const;
+  // Analyses one item into the run's job list, advancing the analysis counters. Returns 1.
+  int AnalyseItem(const CSource& item, const String& sourcePath, const String& name,
+                  const String& targetPath);
+  // The history path for the file at targetPath, stamped now; creates the history folder.
+  String MakeHistoryName(const String& targetPath);
+
+ private:
+  IFileSystem& m_fs;
+  const ITextProvider& m_texts;
+  const IClock& m_clock;
+  CRunState m_state;
+  CRunProgress m_progress;
+};
+
+}  // namespace vl

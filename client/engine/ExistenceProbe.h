@@ -1,0 +1,17 @@
+#pragma once
+// Before an item is analysed the run learns which of its two sides exist.
+#include "core/base/String.h"
+
+namespace vl {
+
+class CSource;
+class IFileSystem;
+
+// The status of path can be read, or it names a root (ends with a backslash), which counts as
+// present even where the platform cannot report a root's status.
+bool PathExists(const IFileSystem& fs, const String& path);
+
+// Sets item.sourceExists and item.targetExists (for MakeTargetPath) to 1 or 0.
+void ProbeItem(CSource& item, const IFileSystem& fs);
+
+}  // namespace vl

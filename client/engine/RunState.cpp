@@ -1,0 +1,15 @@
+#include "client/engine/RunState.h"
+
+namespace vl {
+
+void CRunState::ClearLists() {
+  jobList.clear();
+  errorList.clear();
+}
+
+void CRunState::AddError(const String& path, const String& message) {
+  errorList.push_back(std::make_unique<CErrorItem>(path, message));
+  ++stats.errorCount;
+}
+
+}  // namespace vl

@@ -1,0 +1,46 @@
+#pragma once
+// Everything one backup run shares between the backup dialog, the worker, the analysis and the
+// copy. The dialog owns it (through the engine) for its whole life; the lists hold the last
+// run's jobs and errors until the next run starts so that the report can show them.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "client/engine/RunStats.h"
+#include "client/model/ErrorItem.h"
+#include "client/model/JobItem.h"
+#include "core/base/String.h"
+
+namespace vl {
+
+using JobList = std::vector<std::unique_ptr<CJobItem>>;
+using ErrorList = std::vector<std::unique_ptr<CErrorItem>>;
+
+class CRunState {
+ public:
+  // Read by other threads (the tray menu, the exit command, real-time processing) without a
+  // lock to learn whether a run is active.
+  std::atomic<bool> active{false};
+  // Written by the user-interface thread while the worker reads it.
+  std::atomic<bool> cancelRequested{false};
+  // Set by an automatic starter for the next run: no message boxes, no report.
+  bool automaticStart = false;
+  // Set before a run that deletes from the target what the source no longer has.
+  bool synchronize = false;
+  // -1: every item; otherwise the list index of the only item to back up.
+  int32_t runItemIndex = -1;
+  JobList jobList;
+  ErrorList errorList;
+  String currentName;        // the name the last progress update showed
+  int64_t streamBytesSeen = 0;  // bytes of the current copy already in doneBytes
+  bool running = false;      // from start to completion, for the dialog's controls
+  RunStats stats;
+
+  bool CancelRequested() const { return cancelRequested.load(); }
+  // Destroys the last run's jobs (each folder job its children first) and errors.
+  void ClearLists();
+  void AddError(const String& path, const String& message);
+};
+
+}  // namespace vl

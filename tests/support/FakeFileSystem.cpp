@@ -1,0 +1,288 @@
+#include "tests/support/FakeFileSystem.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "client/engine/PathUtil.h"
+#include "client/model/PathJoin.h"
+
+namespace vl::test {
+namespace {
+
+constexpr uint64_t kCopyChunk = 64 * 1024;
+// Listing asks for folder\*.*, and that pattern must fit the limit too.
+constexpr size_t kPatternSuffix = 4;
+
+size_t CountPath(const std::vector<String>& log, const String& path) {
+  return static_cast<size_t>(std::count_if(
+      log.begin(), log.end(), [&path](const String& seen) { return EqualsNoCase(seen, path); }));
+}
+
+FsResult Fail(uint32_t systemCode) { return FsFailure(systemCode); }
+
+bool IsReadOnly(const FakeNode& node) { return (node.attributes & kAttrReadOnly) != 0; }
+
+bool IsDriveRoot(StringView folder) {
+  return (folder.size() == 2 || (folder.size() == 3 && folder[2] == VLT('\\'))) &&
+         folder[1] == VLT(':');
+}
+
+}  // namespace
+
+void FakeFileSystem::AddVolume(const String& root, uint32_t serial,
+                               const String& fileSystemName) {
+  m_tree.AddVolume(root, serial, fileSystemName);
+}
+
+void FakeFileSystem::AddFolder(const String& path) { MakeNode(path, true); }
+
+void FakeFileSystem::AddFile(const String& path, uint64_t size, int64_t lastWrite) {
+  AddFileWithContent(path, std::string(static_cast<size_t>(size), '\0'), lastWrite);
+}
+
+void FakeFileSystem::AddFileWithContent(const String& path, std::string content,
+                                        int64_t lastWrite) {
+  FakeNode& node = MakeNode(path, false);
+  node.content = std::move(content);
+  node.attributes = kAttrArchive;
+  node.creationTime = node.lastAccessTime = node.lastWriteTime = lastWrite;
+}
+
+void FakeFileSystem::SetRawTimes(const String& path, const FakeTimes& times) {
+  FakeNode& node = Existing(path);
+  node.creationTime = times.creation;
+  node.lastAccessTime = times.lastAccess;
+  node.lastWriteTime = times.lastWrite;
+}
+
+void FakeFileSystem::SetRawAttributes(const String& path, uint32_t attributes) {
+  Existing(path).attributes = attributes & ~kAttrDirectory;
+}
+
+void FakeFileSystem::SetLocked(const String& path, bool locked) { Existing(path).locked = locked; }
+
+std::string FakeFileSystem::Content(const String& path) const { return Existing(path).content; }
+
+size_t FakeFileSystem::StatusQueries(const String& path) const {
+  return CountPath(m_statusLog, path);
+}
+
+size_t FakeFileSystem::ListQueries(const String& folder) const {
+  return CountPath(m_listLog, folder);
+}
+
+void FakeFileSystem::ResetCounts() {
+  m_statusLog.clear();
+  m_listLog.clear();
+  m_volumeQueries = 0;
+}
+
+// Setup mistakes are the test's own, so they throw rather than fail quietly.
+FakeNode& FakeFileSystem::MakeNode(const String& rawPath, bool isFolder) {
+  const String path = EndsWithBackslash(rawPath) ? rawPath.substr(0, rawPath.size() - 1) : rawPath;
+  if (FakeNode* existing = m_tree.Find(path)) {
+    if (existing->isFolder != isFolder) throw std::logic_error("fake: path exists as other kind");
+    return *existing;
+  }
+  String name;
+  FakeNode* parent = m_tree.FindParent(path, name);
+  if (parent == nullptr) {
+    const String parentPath = PathBeforeLastPart(path);
+    if (parentPath.empty()) throw std::logic_error("fake: no volume for path");
+    parent = &MakeNode(parentPath, true);
+  }
+  auto node = std::make_unique<FakeNode>();
+  node->name = PathLastPart(path);
+  node->isFolder = isFolder;
+  node->creationTime = node->lastAccessTime = node->lastWriteTime = m_now;
+  parent->children.push_back(std::move(node));
+  return *parent->children.back();
+}
+
+FakeNode& FakeFileSystem::Existing(const String& path) const {
+  FakeNode* node = m_tree.Find(path);
+  if (node == nullptr) throw std::logic_error("fake: no such path");
+  return *node;
+}
+
+FakeNode* FakeFileSystem::Reachable(const String& path, uint32_t& systemCode) const {
+  if (path.size() >= kMaxPathChars) {
+    systemCode = kSysFilenameTooLong;
+    return nullptr;
+  }
+  FakeNode* node = m_tree.Find(path);
+  if (node != nullptr) return node;
+  String name;
+  systemCode = m_tree.FindParent(path, name) != nullptr ? kSysFileNotFound : kSysPathNotFound;
+  return nullptr;
+}
+
+FakeNode* FakeFileSystem::NewEntryParent(const String& path, String& name,
+                                         uint32_t& systemCode) const {
+  if (path.size() >= kMaxPathChars) {
+    systemCode = kSysFilenameTooLong;
+    return nullptr;
+  }
+  FakeNode* parent = m_tree.FindParent(path, name);
+  if (parent == nullptr) systemCode = kSysPathNotFound;
+  return parent;
+}
+
+bool FakeFileSystem::GetStatus(const String& path, FileStatus& status) const {
+  m_statusLog.push_back(path);
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return false;
+  status = FileStatus{};
+  status.attributes = node->attributes | (node->isFolder ? uint32_t{kAttrDirectory} : 0u);
+  status.size = node->isFolder ? 0 : node->content.size();
+  status.creationTime = node->creationTime;
+  status.lastAccessTime = node->lastAccessTime;
+  status.lastWriteTime = node->lastWriteTime;
+  NormalizeStatus(status);
+  return true;
+}
+
+// An empty drive root lists as a failure, as on Windows: it has no "." or ".." to return.
+bool FakeFileSystem::ListFolder(const String& folder, std::vector<FolderEntry>& entries) const {
+  m_listLog.push_back(folder);
+  entries.clear();
+  const size_t patternLength = folder.size() + kPatternSuffix - (EndsWithBackslash(folder) ? 1 : 0);
+  const FakeNode* node = patternLength < kMaxPathChars ? m_tree.Find(folder) : nullptr;
+  if (node == nullptr || !node->isFolder) return false;
+  for (const auto& child : node->children) {
+    entries.push_back(FolderEntry{child->name, model::JoinPath(folder, child->name),
+                                  child->isFolder, child->isFolder ? 0 : child->content.size()});
+  }
+  return !entries.empty() || !IsDriveRoot(folder);
+}
+
+bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
+  ++m_volumeQueries;
+  const FakeVolume* volume = m_tree.FindVolume(root);
+  if (volume == nullptr) return false;
+  info.serial = volume->serial;
+  info.fileSystemName = volume->fileSystemName;
+  return true;
+}
+
+FsResult FakeFileSystem::CreateFolder(const String& path) {
+  String name;
+  uint32_t code = 0;
+  if (path.size() < kMaxPathChars && m_tree.Find(path) != nullptr) return Fail(kSysAlreadyExists);
+  FakeNode* parent = NewEntryParent(path, name, code);
+  if (parent == nullptr) return Fail(code);
+  MakeNode(path, true);
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::CheckCopyTarget(const String& target, bool failIfExists,
+                                         FakeNode*& parent, String& name) const {
+  uint32_t code = 0;
+  parent = NewEntryParent(target, name, code);
+  if (parent == nullptr) return Fail(code);
+  const FakeNode* existing = parent->Child(name);
+  if (existing == nullptr) return FsResult{};
+  if (failIfExists) return Fail(kSysFileExists);
+  if (existing->isFolder || IsReadOnly(*existing)) return Fail(kSysAccessDenied);
+  if (existing->locked) return Fail(kSysSharingViolation);
+  return FsResult{};
+}
+
+bool FakeFileSystem::ReportCopyProgress(uint64_t size, const CopyProgressFn& progress) const {
+  if (!progress) return true;
+  CopyProgressInfo info;
+  info.totalSize = info.streamSize = size;
+  if (!progress(info)) return false;
+  while (info.streamTransferred < size) {
+    info.streamTransferred = std::min(size, info.streamTransferred + kCopyChunk);
+    info.totalTransferred = info.streamTransferred;
+    if (!progress(info)) return false;
+  }
+  return true;
+}
+
+FsResult FakeFileSystem::CopyFileTo(const String& source, const String& target,
+                                    bool failIfExists, const CopyProgressFn& progress) {
+  uint32_t code = 0;
+  const FakeNode* from = Reachable(source, code);
+  if (from == nullptr) return Fail(code);
+  if (from->isFolder) return Fail(kSysAccessDenied);
+  if (from->locked) return Fail(kSysSharingViolation);
+  FakeNode* parent = nullptr;
+  String name;
+  const FsResult targetOk = CheckCopyTarget(target, failIfExists, parent, name);
+  if (!targetOk.Ok()) return targetOk;
+  // A cancelled copy leaves no target behind, not even the file it was replacing.
+  parent->Detach(parent->Child(name));
+  if (!ReportCopyProgress(from->content.size(), progress)) return Fail(kSysRequestAborted);
+  FakeNode& copy = MakeNode(model::JoinPath(PathBeforeLastPart(target), name), false);
+  copy.content = from->content;
+  copy.attributes = from->attributes;
+  copy.lastWriteTime = from->lastWriteTime;
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::MoveFileTo(const String& source, const String& target) {
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(source, code);
+  if (node == nullptr) return Fail(code);
+  if (node->locked) return Fail(kSysSharingViolation);
+  String name;
+  FakeNode* newParent = NewEntryParent(target, name, code);
+  if (newParent == nullptr) return Fail(code);
+  if (newParent->Child(name) != nullptr) return Fail(kSysAlreadyExists);
+  String oldName;
+  FakeNode* oldParent = m_tree.FindParent(source, oldName);
+  if (oldParent == nullptr) return Fail(kSysAccessDenied);  // a volume's root stays
+  std::unique_ptr<FakeNode> moved = oldParent->Detach(node);
+  moved->name = name;
+  newParent->children.push_back(std::move(moved));
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::RemoveFile(const String& path) {
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return Fail(code);
+  if (node->isFolder || IsReadOnly(*node)) return Fail(kSysAccessDenied);
+  if (node->locked) return Fail(kSysSharingViolation);
+  String name;
+  m_tree.FindParent(path, name)->Detach(node);
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::RemoveFolder(const String& path) {
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return Fail(code);
+  if (!node->isFolder) return Fail(kSysNotADirectory);
+  if (!node->children.empty()) return Fail(kSysDirNotEmpty);
+  String name;
+  FakeNode* parent = m_tree.FindParent(path, name);
+  if (parent == nullptr) return Fail(kSysAccessDenied);  // a volume's root stays
+  parent->Detach(node);
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::SetAttributes(const String& path, uint32_t attributes) {
+  uint32_t code = 0;
+  FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return Fail(code);
+  node->attributes = attributes & kAttrStatusMask & ~kAttrDirectory;
+  return FsResult{};
+}
+
+FsResult FakeFileSystem::SetFileTimes(const String& path, int64_t creationTime,
+                                      int64_t lastAccessTime, int64_t lastWriteTime) {
+  uint32_t code = 0;
+  FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return Fail(code);
+  if (node->locked) return Fail(kSysSharingViolation);
+  node->creationTime = creationTime;
+  node->lastAccessTime = lastAccessTime;
+  node->lastWriteTime = lastWriteTime;
+  return FsResult{};
+}
+
+}  // namespace vl::test

@@ -1,0 +1,85 @@
+#pragma once
+// An in-memory file system with Windows semantics for fast tests: names in any letter case,
+// drive-letter and UNC volumes with serial numbers and file-system names, the 260-character
+// limit, read-only and locked files, settable times, and the platform's error codes. It counts
+// the queries made of it so that tests can hold the analysis to its reading budget.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/fs/FileSystem.h"
+#include "tests/support/FakeTree.h"
+
+namespace vl::test {
+
+struct FakeTimes {
+  int64_t creation = 0;
+  int64_t lastAccess = 0;
+  int64_t lastWrite = 0;
+};
+
+class FakeFileSystem : public IFileSystem {
+ public:
+  // Setting up. These bypass the interface's rules: missing parent folders are made, paths of
+  // any length are accepted, and nothing is counted.
+  void AddVolume(const String& root, uint32_t serial, const String& fileSystemName);
+  void AddFolder(const String& path);
+  // A file of size bytes (zeros) whose three times are all lastWrite.
+  void AddFile(const String& path, uint64_t size, int64_t lastWrite);
+  void AddFileWithContent(const String& path, std::string content, int64_t lastWrite);
+  // Times as a file system may leave them, 0 included.
+  void SetRawTimes(const String& path, const FakeTimes& times);
+  // Attribute bits as stored, including the ones a status drops.
+  void SetRawAttributes(const String& path, uint32_t attributes);
+  void SetLocked(const String& path, bool locked);
+  // The local time, in status seconds, that files made by a copy get as their creation and
+  // last-access times.
+  void SetNow(int64_t localSeconds) { m_now = localSeconds; }
+
+  bool Exists(const String& path) const { return m_tree.Find(path) != nullptr; }
+  std::string Content(const String& path) const;
+
+  // Queries made through the interface since construction or the last ResetCounts. Paths are
+  // compared in any letter case.
+  size_t StatusQueries(const String& path) const;
+  size_t ListQueries(const String& folder) const;
+  size_t TotalStatusQueries() const { return m_statusLog.size(); }
+  size_t TotalListQueries() const { return m_listLog.size(); }
+  size_t VolumeQueries() const { return m_volumeQueries; }
+  const std::vector<String>& StatusLog() const { return m_statusLog; }
+  const std::vector<String>& ListLog() const { return m_listLog; }
+  void ResetCounts();
+
+  // IFileSystem
+  bool GetStatus(const String& path, FileStatus& status) const override;
+  bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
+  FsResult CreateFolder(const String& path) override;
+  FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,
+                      const CopyProgressFn& progress) override;
+  FsResult MoveFileTo(const String& source, const String& target) override;
+  FsResult RemoveFile(const String& path) override;
+  FsResult RemoveFolder(const String& path) override;
+  FsResult SetAttributes(const String& path, uint32_t attributes) override;
+  FsResult SetFileTimes(const String& path, int64_t creationTime, int64_t lastAccessTime,
+                        int64_t lastWriteTime) override;
+
+ private:
+  FakeNode& MakeNode(const String& path, bool isFolder);
+  FakeNode& Existing(const String& path) const;
+  // The node at path when the interface may touch it; null with systemCode set otherwise.
+  FakeNode* Reachable(const String& path, uint32_t& systemCode) const;
+  FakeNode* NewEntryParent(const String& path, String& name, uint32_t& systemCode) const;
+  FsResult CheckCopyTarget(const String& target, bool failIfExists, FakeNode*& parent,
+                           String& name) const;
+  bool ReportCopyProgress(uint64_t size, const CopyProgressFn& progress) const;
+
+  FakeTree m_tree;
+  int64_t m_now = 1'400'000'000;
+  mutable std::vector<String> m_statusLog;
+  mutable std::vector<String> m_listLog;
+  mutable size_t m_volumeQueries = 0;
+};
+
+}  // namespace vl::test

@@ -1,0 +1,303 @@
+#include "tests/support/FileSystemContract.h"
+
+#include <algorithm>
+
+#include "client/model/PathJoin.h"
+
+namespace vl::test {
+namespace {
+
+// 5 March 2014, 09:07:02 and nearby, as local status seconds; clear of summer-time changes.
+constexpr int64_t kWritten = 1'394'010'422;
+constexpr int64_t kCreated = kWritten - 86'400;
+constexpr int64_t kAccessed = kWritten + 3'600;
+
+FileStatus StatusOf(IFileSystem& fs, const String& path) {
+  FileStatus status;
+  EXPECT_TRUE(fs.GetStatus(path, status));
+  return status;
+}
+
+bool Exists(IFileSystem& fs, const String& path) {
+  FileStatus status;
+  return fs.GetStatus(path, status);
+}
+
+std::vector<FolderEntry> SortedListing(IFileSystem& fs, const String& folder) {
+  std::vector<FolderEntry> entries;
+  EXPECT_TRUE(fs.ListFolder(folder, entries));
+  std::sort(entries.begin(), entries.end(),
+            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  return entries;
+}
+
+String Upper(String text) {
+  for (Char& c : text) {
+    if (c >= VLT('a') && c <= VLT('z')) c = static_cast<Char>(c - 0x20);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FsContractTargetName(const ::testing::TestParamInfo<FsContractTarget>& info) {
+  return info.param.name;
+}
+
+void FileSystemContract::SetUp() { m_world = GetParam().make(); }
+
+String FileSystemContract::Path(StringView relative) const {
+  return model::JoinPath(m_world->Root(), relative);
+}
+
+String FileSystemContract::Seed(StringView relative, const std::string& bytes) {
+  const String path = Path(relative);
+  m_world->WriteFile(path, bytes);
+  return path;
+}
+
+// --- status ---
+
+TEST_P(FileSystemContract, StatusOfAFileGivesItsSizeAndOnlyTheLowAttributeBits) {
+  const String file = Seed(VLT("a.txt"), "hello");
+  const FileStatus status = StatusOf(Fs(), file);
+  EXPECT_FALSE(status.IsFolder());
+  EXPECT_EQ(status.size, 5u);
+  EXPECT_EQ(status.attributes & ~static_cast<uint32_t>(kAttrStatusMask), 0u);
+}
+
+TEST_P(FileSystemContract, StatusOfAFolderShowsTheDirectoryBit) {
+  ASSERT_TRUE(Fs().CreateFolder(Path(VLT("sub"))).Ok());
+  EXPECT_TRUE(StatusOf(Fs(), Path(VLT("sub"))).IsFolder());
+}
+
+TEST_P(FileSystemContract, StatusOfAMissingPathFails) {
+  const String file = Seed(VLT("a.txt"), "x");
+  EXPECT_FALSE(Exists(Fs(), Path(VLT("missing.txt"))));
+  EXPECT_FALSE(Exists(Fs(), Path(VLT("missing\\a.txt"))));
+  EXPECT_FALSE(Exists(Fs(), model::JoinPath(file, VLT("below.txt"))));
+}
+
+TEST_P(FileSystemContract, NamesMatchInAnyLetterCase) {
+  Seed(VLT("Mixed.Txt"), "x");
+  EXPECT_TRUE(Exists(Fs(), Path(VLT("MIXED.TXT"))));
+  EXPECT_TRUE(Exists(Fs(), Upper(Path(VLT("mixed.txt")))));
+}
+
+TEST_P(FileSystemContract, PathsCountUpTo259CharactersAndNotFrom260) {
+  const String folder = Path(VLT("long"));
+  ASSERT_TRUE(Fs().CreateFolder(folder).Ok());
+  // The name must fit the 255-character limit of one name, the folder the one of CreateFolder.
+  ASSERT_LT(folder.size(), 248u) << "scratch root too long for this test";
+  const size_t nameLength = kMaxPathChars - 1 - (folder.size() + 1);
+  const String fits = model::JoinPath(folder, String(nameLength, VLT('f')));
+  const String tooLong = model::JoinPath(folder, String(nameLength + 1, VLT('g')));
+  m_world->WriteFile(fits, "259");
+  m_world->WriteFile(tooLong, "260");
+  ASSERT_EQ(fits.size(), 259u);
+  EXPECT_TRUE(Exists(Fs(), fits));
+  EXPECT_FALSE(Exists(Fs(), tooLong));
+  EXPECT_EQ(SortedListing(Fs(), folder).size(), 2u) << "the listing still shows both";
+}
+
+// --- listing ---
+
+TEST_P(FileSystemContract, ListingGivesNamesFullPathsKindsAndSizes) {
+  Seed(VLT("b.bin"), std::string(1000, 'b'));
+  ASSERT_TRUE(Fs().CreateFolder(Path(VLT("a"))).Ok());
+  const std::vector<FolderEntry> entries = SortedListing(Fs(), m_world->Root());
+  ASSERT_EQ(entries.size(), 2u) << "no . or .. entries";
+  EXPECT_EQ(entries[0].name, VLT("a"));
+  EXPECT_EQ(entries[0].path, Path(VLT("a")));
+  EXPECT_TRUE(entries[0].isFolder);
+  EXPECT_EQ(entries[1].name, VLT("b.bin"));
+  EXPECT_EQ(entries[1].path, Path(VLT("b.bin")));
+  EXPECT_FALSE(entries[1].isFolder);
+  EXPECT_EQ(entries[1].size, 1000u);
+}
+
+TEST_P(FileSystemContract, ListingAFolderGivenWithAFinalBackslashDoesNotDoubleIt) {
+  Seed(VLT("a.txt"), "x");
+  const std::vector<FolderEntry> entries = SortedListing(Fs(), m_world->Root() + VLT('\\'));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].path, Path(VLT("a.txt")));
+}
+
+TEST_P(FileSystemContract, ListingAnEmptyFolderSucceedsWithNoEntries) {
+  ASSERT_TRUE(Fs().CreateFolder(Path(VLT("empty"))).Ok());
+  EXPECT_TRUE(SortedListing(Fs(), Path(VLT("empty"))).empty());
+}
+
+TEST_P(FileSystemContract, ListingAMissingFolderOrAFileFails) {
+  const String file = Seed(VLT("a.txt"), "x");
+  std::vector<FolderEntry> entries;
+  EXPECT_FALSE(Fs().ListFolder(Path(VLT("missing")), entries));
+  EXPECT_FALSE(Fs().ListFolder(file, entries));
+  EXPECT_TRUE(entries.empty());
+}
+
+// --- volumes ---
+
+TEST_P(FileSystemContract, TheScratchVolumeHasASerialAndAFileSystemName) {
+  VolumeInfo info;
+  ASSERT_TRUE(Fs().GetVolumeInfo(m_world->Root().substr(0, 3), info));
+  EXPECT_FALSE(info.fileSystemName.empty());
+}
+
+TEST_P(FileSystemContract, TheFirstThreeCharactersOfAUncPathAreNoVolume) {
+  VolumeInfo info;
+  EXPECT_FALSE(Fs().GetVolumeInfo(VLT("\\\\s"), info));
+}
+
+// --- folders ---
+
+TEST_P(FileSystemContract, CreateFolderMakesOneLevelOnly) {
+  EXPECT_TRUE(Fs().CreateFolder(Path(VLT("one"))).Ok());
+  EXPECT_EQ(Fs().CreateFolder(Path(VLT("one"))).error, FsError::AlreadyExists);
+  EXPECT_EQ(Fs().CreateFolder(Path(VLT("two\\three"))).error, FsError::NotFound);
+  EXPECT_FALSE(Exists(Fs(), Path(VLT("two"))));
+}
+
+TEST_P(FileSystemContract, RemoveFolderRemovesOnlyAnEmptyFolder) {
+  ASSERT_TRUE(Fs().CreateFolder(Path(VLT("full"))).Ok());
+  Seed(VLT("full\\a.txt"), "x");
+  const FsResult notEmpty = Fs().RemoveFolder(Path(VLT("full")));
+  EXPECT_EQ(notEmpty.error, FsError::NotEmpty);
+  EXPECT_NE(notEmpty.systemCode, 0u);
+  ASSERT_TRUE(Fs().RemoveFile(Path(VLT("full\\a.txt"))).Ok());
+  EXPECT_TRUE(Fs().RemoveFolder(Path(VLT("full"))).Ok());
+  EXPECT_FALSE(Exists(Fs(), Path(VLT("full"))));
+  EXPECT_EQ(Fs().RemoveFolder(Path(VLT("full"))).error, FsError::NotFound);
+}
+
+// --- copying ---
+
+TEST_P(FileSystemContract, CopyTransfersDataAttributesAndLastWriteTime) {
+  const String source = Seed(VLT("src.txt"), "payload");
+  ASSERT_TRUE(Fs().SetFileTimes(source, kCreated, kAccessed, kWritten).Ok());
+  ASSERT_TRUE(Fs().SetAttributes(source, kAttrHidden | kAttrArchive).Ok());
+  const String target = Path(VLT("dst.txt"));
+  ASSERT_TRUE(Fs().CopyFileTo(source, target, true, nullptr).Ok());
+  EXPECT_EQ(Read(target), "payload");
+  const FileStatus copied = StatusOf(Fs(), target);
+  EXPECT_EQ(copied.lastWriteTime, kWritten);
+  EXPECT_EQ(copied.size, 7u);
+  EXPECT_EQ(copied.attributes & kAttrHidden, static_cast<uint32_t>(kAttrHidden));
+}
+
+TEST_P(FileSystemContract, CopyThatMayNotReplaceLeavesTheExistingTargetAlone) {
+  const String source = Seed(VLT("src.txt"), "new");
+  const String target = Seed(VLT("dst.txt"), "old");
+  const FsResult result = Fs().CopyFileTo(source, target, true, nullptr);
+  EXPECT_EQ(result.error, FsError::AlreadyExists);
+  EXPECT_NE(result.systemCode, 0u);
+  EXPECT_EQ(Read(target), "old");
+}
+
+TEST_P(FileSystemContract, CopyThatMayReplaceOverwritesTheTarget) {
+  const String source = Seed(VLT("src.txt"), "new");
+  const String target = Seed(VLT("dst.txt"), "old, longer");
+  ASSERT_TRUE(Fs().CopyFileTo(source, target, false, nullptr).Ok());
+  EXPECT_EQ(Read(target), "new");
+}
+
+TEST_P(FileSystemContract, CopyOfAMissingSourceFailsAsNotFound) {
+  EXPECT_EQ(Fs().CopyFileTo(Path(VLT("none.txt")), Path(VLT("dst.txt")), true, nullptr).error,
+            FsError::NotFound);
+  EXPECT_FALSE(Exists(Fs(), Path(VLT("dst.txt"))));
+}
+
+TEST_P(FileSystemContract, CopyIntoAMissingFolderFailsAsNotFound) {
+  const String source = Seed(VLT("src.txt"), "x");
+  EXPECT_EQ(Fs().CopyFileTo(source, Path(VLT("none\\dst.txt")), true, nullptr).error,
+            FsError::NotFound);
+}
+
+TEST_P(FileSystemContract, CopyProgressGrowsToTheFileSize) {
+  const std::string bytes(300 * 1024, 'p');
+  const String source = Seed(VLT("big.bin"), bytes);
+  std::vector<uint64_t> seen;
+  const CopyProgressFn progress = [&seen](const CopyProgressInfo& info) {
+    seen.push_back(info.streamTransferred);
+    return true;
+  };
+  ASSERT_TRUE(Fs().CopyFileTo(source, Path(VLT("copy.bin")), true, progress).Ok());
+  ASSERT_FALSE(seen.empty());
+  EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+  EXPECT_EQ(seen.back(), bytes.size());
+}
+
+TEST_P(FileSystemContract, CancelledCopyFailsAndLeavesNoTarget) {
+  const String source = Seed(VLT("big.bin"), std::string(300 * 1024, 'p'));
+  const String target = Path(VLT("copy.bin"));
+  const FsResult result =
+      Fs().CopyFileTo(source, target, true, [](const CopyProgressInfo&) { return false; });
+  EXPECT_EQ(result.error, FsError::Cancelled);
+  EXPECT_FALSE(Exists(Fs(), target));
+  EXPECT_TRUE(Exists(Fs(), source));
+}
+
+// --- moving and deleting ---
+
+TEST_P(FileSystemContract, MoveRenamesAndKeepsTheLastWriteTime) {
+  const String source = Seed(VLT("old.txt"), "data");
+  ASSERT_TRUE(Fs().SetFileTimes(source, kCreated, kAccessed, kWritten).Ok());
+  ASSERT_TRUE(Fs().CreateFolder(Path(VLT("hist"))).Ok());
+  const String target = Path(VLT("hist\\old_1.txt"));
+  ASSERT_TRUE(Fs().MoveFileTo(source, target).Ok());
+  EXPECT_FALSE(Exists(Fs(), source));
+  EXPECT_EQ(Read(target), "data");
+  EXPECT_EQ(StatusOf(Fs(), target).lastWriteTime, kWritten);
+}
+
+TEST_P(FileSystemContract, MoveOntoAnExistingFileFailsAndKeepsBoth) {
+  const String source = Seed(VLT("a.txt"), "a");
+  const String target = Seed(VLT("b.txt"), "b");
+  EXPECT_EQ(Fs().MoveFileTo(source, target).error, FsError::AlreadyExists);
+  EXPECT_EQ(Read(source), "a");
+  EXPECT_EQ(Read(target), "b");
+}
+
+TEST_P(FileSystemContract, MoveOfAMissingFileFailsAsNotFound) {
+  EXPECT_EQ(Fs().MoveFileTo(Path(VLT("none.txt")), Path(VLT("b.txt"))).error,
+            FsError::NotFound);
+}
+
+TEST_P(FileSystemContract, RemoveFileRefusesAReadOnlyFile) {
+  const String file = Seed(VLT("ro.txt"), "x");
+  ASSERT_TRUE(Fs().SetAttributes(file, kAttrReadOnly).Ok());
+  EXPECT_EQ(Fs().RemoveFile(file).error, FsError::AccessDenied);
+  EXPECT_TRUE(Exists(Fs(), file));
+  ASSERT_TRUE(Fs().SetAttributes(file, kAttrArchive).Ok());
+  EXPECT_TRUE(Fs().RemoveFile(file).Ok());
+  EXPECT_FALSE(Exists(Fs(), file));
+  EXPECT_EQ(Fs().RemoveFile(file).error, FsError::NotFound);
+}
+
+// --- attributes and times ---
+
+TEST_P(FileSystemContract, AttributesCanBeSetAndCleared) {
+  const String file = Seed(VLT("a.txt"), "x");
+  ASSERT_TRUE(Fs().SetAttributes(file, kAttrReadOnly | kAttrHidden).Ok());
+  EXPECT_EQ(StatusOf(Fs(), file).attributes & (kAttrReadOnly | kAttrHidden),
+            static_cast<uint32_t>(kAttrReadOnly | kAttrHidden));
+  ASSERT_TRUE(Fs().SetAttributes(file, kAttrArchive).Ok());
+  EXPECT_EQ(StatusOf(Fs(), file).attributes & (kAttrReadOnly | kAttrHidden), 0u);
+}
+
+TEST_P(FileSystemContract, TimesReadBackAsSetInWholeSeconds) {
+  const String file = Seed(VLT("a.txt"), "x");
+  ASSERT_TRUE(Fs().SetFileTimes(file, kCreated, kAccessed, kWritten).Ok());
+  const FileStatus status = StatusOf(Fs(), file);
+  EXPECT_EQ(status.creationTime, kCreated);
+  EXPECT_EQ(status.lastAccessTime, kAccessed);
+  EXPECT_EQ(status.lastWriteTime, kWritten);
+}
+
+TEST_P(FileSystemContract, OperationsOnMissingPathsFailAsNotFound) {
+  const String missing = Path(VLT("none.txt"));
+  EXPECT_EQ(Fs().SetAttributes(missing, kAttrArchive).error, FsError::NotFound);
+  EXPECT_EQ(Fs().SetFileTimes(missing, kCreated, kAccessed, kWritten).error, FsError::NotFound);
+}
+
+}  // namespace vl::test

@@ -1,0 +1,45 @@
+#include "tests/win32/ClientLauncher.h"
+
+#include "client/model/PathJoin.h"
+#include "tests/win32/WindowProbe.h"
+
+namespace vl::test {
+
+String BuiltClientPath() {
+  // The build passes the Unix path of the client; Wine's Z: drive is the Unix root.
+  const std::string unixPath = VL_CLIENT_EXE;
+  String path = L"Z:";
+  for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
+}
+
+String InstallClient(const String& folder, const String& fileName) {
+  const String target = model::JoinPath(folder, fileName);
+  if (!CopyFileW(BuiltClientPath().c_str(), target.c_str(), FALSE)) return String();
+  return target;
+}
+
+std::unique_ptr<ChildProcess> StartClient(const String& exePath, const std::vector<String>& args) {
+  LaunchOptions options;
+  options.exePath = exePath;
+  options.args = args;
+  options.environment = {{L"VAULTLINE_DEBUGTRACE", L"1"}};
+  options.debug = true;
+  auto client = std::make_unique<ChildProcess>();
+  if (!client->Start(options)) return nullptr;
+  return client;
+}
+
+HWND FindMainFrame(const ChildProcess& client) {
+  return FindProcessWindow(client.Id(), nullptr, kMainFrameCaption);
+}
+
+bool CloseClient(ChildProcess& client) {
+  HWND frame = nullptr;
+  client.WaitUntil([&] { return (frame = FindMainFrame(client)) != nullptr; }, kStartTimeoutMs);
+  if (!frame) return false;
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  return client.WaitForExit(kExitTimeoutMs);
+}
+
+}  // namespace vl::test

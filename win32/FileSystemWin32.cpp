@@ -1,0 +1,138 @@
+#include "win32/FileSystemWin32.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+#include "client/model/PathJoin.h"
+#include "win32/FileTimes.h"
+#include "win32/handles/FileHandle.h"
+#include "win32/handles/FindHandle.h"
+
+namespace vl::win32 {
+namespace {
+
+FsResult Done(BOOL ok) { return ok ? FsResult{} : FsFailure(GetLastError()); }
+
+uint64_t SizeOf(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
+
+bool IsDotEntry(const wchar_t* name) {
+  return std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0;
+}
+
+bool IsExistingFolder(const String& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FolderEntry MakeEntry(const String& folder, const WIN32_FIND_DATAW& data) {
+  FolderEntry entry;
+  entry.name = data.cFileName;
+  entry.path = model::JoinPath(folder, entry.name);
+  entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.size = entry.isFolder ? 0 : SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
+  return entry;
+}
+
+struct CopyContext {
+  const CopyProgressFn* progress;
+};
+
+DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER totalSize, LARGE_INTEGER totalTransferred,
+                                   LARGE_INTEGER streamSize, LARGE_INTEGER streamTransferred,
+                                   DWORD, DWORD, HANDLE, HANDLE, LPVOID data) {
+  const auto* context = static_cast<const CopyContext*>(data);
+  CopyProgressInfo info;
+  info.totalSize = static_cast<uint64_t>(totalSize.QuadPart);
+  info.totalTransferred = static_cast<uint64_t>(totalTransferred.QuadPart);
+  info.streamSize = static_cast<uint64_t>(streamSize.QuadPart);
+  info.streamTransferred = static_cast<uint64_t>(streamTransferred.QuadPart);
+  // Cancelling (rather than stopping) makes the system delete the partial target.
+  return (*context->progress)(info) ? PROGRESS_CONTINUE : PROGRESS_CANCEL;
+}
+
+}  // namespace
+
+bool FileSystemWin32::GetStatus(const String& path, FileStatus& status) const {
+  if (path.size() >= kMaxPathChars) return false;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  status.attributes = data.dwFileAttributes;
+  status.size = SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
+  status.creationTime = LocalSecondsFromFileTime(data.ftCreationTime);
+  status.lastAccessTime = LocalSecondsFromFileTime(data.ftLastAccessTime);
+  status.lastWriteTime = LocalSecondsFromFileTime(data.ftLastWriteTime);
+  NormalizeStatus(status);
+  return true;
+}
+
+bool FileSystemWin32::ListFolder(const String& folder, std::vector<FolderEntry>& entries) const {
+  entries.clear();
+  WIN32_FIND_DATAW data{};
+  FindHandle find;
+  if (!find.First(model::JoinPath(folder, L"*.*"), data)) {
+    // A drive root has no "." entry, so an empty one lists nothing at all.
+    return GetLastError() == ERROR_FILE_NOT_FOUND && IsExistingFolder(folder);
+  }
+  do {
+    if (!IsDotEntry(data.cFileName)) entries.push_back(MakeEntry(folder, data));
+  } while (find.Next(data));
+  return true;
+}
+
+bool FileSystemWin32::GetVolumeInfo(const String& root, VolumeInfo& info) const {
+  // The system wants the root with its final backslash; anything shorter names no volume.
+  if (root.size() < 3 || root.back() != L'\\') return false;
+  DWORD serial = 0;
+  wchar_t fileSystem[MAX_PATH + 1] = {};
+  if (!GetVolumeInformationW(root.c_str(), nullptr, 0, &serial, nullptr, nullptr, fileSystem,
+                             MAX_PATH + 1))
+    return false;
+  info.serial = serial;
+  info.fileSystemName = fileSystem;
+  return true;
+}
+
+FsResult FileSystemWin32::CreateFolder(const String& path) {
+  return Done(CreateDirectoryW(path.c_str(), nullptr));
+}
+
+FsResult FileSystemWin32::CopyFileTo(const String& source, const String& target,
+                                     bool failIfExists, const CopyProgressFn& progress) {
+  CopyContext context{&progress};
+  return Done(CopyFileExW(source.c_str(), target.c_str(),
+                          progress ? &CopyProgressRoutine : nullptr, &context, nullptr,
+                          failIfExists ? COPY_FILE_FAIL_IF_EXISTS : 0));
+}
+
+FsResult FileSystemWin32::MoveFileTo(const String& source, const String& target) {
+  return Done(MoveFileExW(source.c_str(), target.c_str(), 0));
+}
+
+FsResult FileSystemWin32::RemoveFile(const String& path) { return Done(DeleteFileW(path.c_str())); }
+
+FsResult FileSystemWin32::RemoveFolder(const String& path) {
+  return Done(RemoveDirectoryW(path.c_str()));
+}
+
+FsResult FileSystemWin32::SetAttributes(const String& path, uint32_t attributes) {
+  const DWORD settable = attributes & kAttrStatusMask & ~(kAttrDirectory | kAttrDevice);
+  return Done(SetFileAttributesW(path.c_str(), settable ? settable : FILE_ATTRIBUTE_NORMAL));
+}
+
+FsResult FileSystemWin32::SetFileTimes(const String& path, int64_t creationTime,
+                                       int64_t lastAccessTime, int64_t lastWriteTime) {
+  FILETIME created{}, accessed{}, written{};
+  if (!FileTimeFromLocalSeconds(creationTime, created) ||
+      !FileTimeFromLocalSeconds(lastAccessTime, accessed) ||
+      !FileTimeFromLocalSeconds(lastWriteTime, written))
+    return FsFailure(ERROR_INVALID_PARAMETER);
+  FileHandle file;
+  // Backup semantics let the same call set the times of a folder.
+  if (!file.Open(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS))
+    return FsFailure(GetLastError());
+  return Done(SetFileTime(file.Get(), &created, &accessed, &written));
+}
+
+}  // namespace vl::win32

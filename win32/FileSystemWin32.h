@@ -1,0 +1,24 @@
+#pragma once
+// The file-system seam on the real Win32 calls. Paths are used as given (no \\?\ form), so
+// the platform's 260-character limit applies as it does to the rest of the client.
+#include "core/fs/FileSystem.h"
+
+namespace vl::win32 {
+
+class FileSystemWin32 : public IFileSystem {
+ public:
+  bool GetStatus(const String& path, FileStatus& status) const override;
+  bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
+  FsResult CreateFolder(const String& path) override;
+  FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,
+                      const CopyProgressFn& progress) override;
+  FsResult MoveFileTo(const String& source, const String& target) override;
+  FsResult RemoveFile(const String& path) override;
+  FsResult RemoveFolder(const String& path) override;
+  FsResult SetAttributes(const String& path, uint32_t attributes) override;
+  FsResult SetFileTimes(const String& path, int64_t creationTime, int64_t lastAccessTime,
+                        int64_t lastWriteTime) override;
+};
+
+}  // namespace vl::win32
