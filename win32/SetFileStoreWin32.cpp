@@ -33,6 +33,11 @@ bool WriteExactly(const FileHandle& file, const uint8_t* data, size_t size) {
     const DWORD want = static_cast<DWORD>(std::min(kChunkBytes, size - done));
     DWORD put = 0;
     if (!WriteFile(file.Get(), data + done, want, &put, nullptr)) return false;
+    if (put == 0) {
+      // A device that accepts nothing would otherwise keep us here for ever.
+      SetLastError(ERROR_WRITE_FAULT);
+      return false;
+    }
     done += put;
   }
   return true;
