@@ -4,14 +4,77 @@
 // Program icon, and the document type string.
 #define IDR_MAINFRAME 128
 
+// The notification-area menu; the tray icon uses the same number as its uID.
+#define IDR_TRAYMENU 132
+
+// Icons. Their numbers may equal string ids: resources of different types never clash.
+#define IDI_BACKUP_RUNNING 178  // tray icon while a backup runs (IDR_MAINFRAME otherwise)
+#define IDI_DELETE_MARK 169     // delete mark of an item list entry, drawn 9x9
+#define IDI_ITEM_FILE 187       // item list entry that is a single file
+#define IDI_ITEM_FOLDER 188     // item list entry that is a folder or a drive
+
 // Dialog templates.
 #define IDD_ABOUTBOX 100
 
-// String table: the client's own texts use 100 to 184.
+// String table: the client's own texts use 100 to 184, the framework-style texts 57344 up.
+// Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
+// fails instead of showing a made-up message.
+// The names carry a kind (TIP_, ASK_, MSG_, ERROR_, STATUS_, TITLE_ ...) because the engine's
+// TextId enum (client/engine/TextProvider.h) names some of the same ids plainly, and a macro
+// here with one of its names would break every file that includes both headers.
 #define IDP_OLE_INIT_FAILED 100
+#define IDS_ASK_EXIT 102
+#define IDS_TIP_CLOSE 103
+#define IDS_TIP_OK 106
+#define IDS_TIP_CANCEL 122
+// 128 is the document string, IDR_MAINFRAME.
+#define IDS_TIP_SOURCE_LINE 132
+#define IDS_TIP_MINIMIZE 133
+#define IDS_TIP_ADD 134
+#define IDS_TIP_BACKUP_LOCATION 135
+#define IDS_TIP_BACKUP 136
+#define IDS_TIP_STOP 137
+#define IDS_MSG_ALREADY_REGISTERED 139
+#define IDS_ASK_DELETE_ITEM 140
+#define IDS_TITLE_BROWSE_TARGET 141
+#define IDS_MSG_SELECT_ITEM 142
+#define IDS_STATUS_ANALYZING 143
+#define IDS_MSG_NOTHING_TO_BACK_UP 145
+#define IDS_MSG_JOB_CANCELLED 146
+#define IDS_COLUMN_FILE_NAME 148
+#define IDS_COLUMN_ERROR 149
+#define IDS_REPORT_SUCCESS 150
+#define IDS_REPORT_ERROR 151
+#define IDS_TIP_RESET_DESTINATION 152
+#define IDS_ERROR_DELETE_FOLDER 153
+#define IDS_ERROR_DELETE_FILE 154
+#define IDS_ERROR_COPY 155
+#define IDS_ERROR_CREATE_FOLDER 156
+#define IDS_STATUS_PROGRESS 159
+#define IDS_ASK_CANCEL_JOB 160
+#define IDS_MSG_JOB_IN_PROGRESS 161
+#define IDS_MSG_PERIOD_RANGE 162
+#define IDS_MSG_IDLE_TIME_RANGE 163
+#define IDS_ASK_DEFAULT_TARGET 167
+#define IDS_ASK_SYNCHRONIZE 168
+#define IDS_TIP_SETUP_NAS 169
+#define IDS_MSG_NAS_BAD_ADDRESS 170
+#define IDS_MSG_NAS_NO_SHARE 171
+#define IDS_MSG_NAS_BAD_SHARE_CHARS 172
+#define IDS_ASK_REALTIME_BACKUP_NOW 173
+#define IDS_ASK_BACKUP_NOW 174
+#define IDS_ASK_NAS_RECONNECT 175
+#define IDS_MSG_NAS_CONNECTED 176
+#define IDS_MSG_NAS_NOT_CONNECTED 177
+#define IDS_MSG_ONLY_FOLDERS 178
+#define IDS_TITLE_APPLICATION 57344
+#define IDS_TITLE_BROWSE_ITEM 57345
 
 // Commands. ID_APP_ABOUT is the framework's standard About command; ID_TRAY_ABOUT is the same
 // command as the Korean tray menu sends it.
+#define ID_TRAY_OPEN 32773
+#define ID_TRAY_EXIT 32774
+#define ID_TRAY_SETTINGS 32775
 #define ID_APP_ABOUT 57664
 #define ID_TRAY_ABOUT 32777
 

@@ -1,0 +1,381 @@
+// The built client's string tables, tray menu and icons, looked up language by language with
+// no fallback: a text missing in Korean or Japanese must fail here, not quietly show English.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+// resource.h first on purpose: should one of its macros ever take a name of the engine's
+// TextId enum, the enum below stops compiling here rather than in some later client file.
+#include "resources/client/resource.h"
+// (keep this order)
+#include "client/engine/TextProvider.h"
+#include "tests/win32/ClientLauncher.h"
+
+// The engine's ids and the resource ids name the same texts.
+static_assert(IDS_MSG_ALREADY_REGISTERED == vl::IDS_ALREADY_REGISTERED);
+static_assert(IDS_MSG_SELECT_ITEM == vl::IDS_SELECT_ITEM);
+static_assert(IDS_STATUS_ANALYZING == vl::IDS_ANALYZING);
+static_assert(IDS_MSG_NOTHING_TO_BACK_UP == vl::IDS_NOTHING_TO_BACK_UP);
+static_assert(IDS_MSG_JOB_CANCELLED == vl::IDS_CANCELLED_BY_USER);
+static_assert(IDS_ERROR_DELETE_FOLDER == vl::IDS_DELETE_FOLDER_FAILED);
+static_assert(IDS_ERROR_DELETE_FILE == vl::IDS_DELETE_FILE_FAILED);
+static_assert(IDS_ERROR_COPY == vl::IDS_COPY_FAILED);
+static_assert(IDS_ERROR_CREATE_FOLDER == vl::IDS_CREATE_FOLDER_FAILED);
+static_assert(IDS_STATUS_PROGRESS == vl::IDS_BACKUP_PROGRESS);
+static_assert(IDS_ASK_CANCEL_JOB == vl::IDS_CONFIRM_CANCEL);
+static_assert(IDS_ASK_DEFAULT_TARGET == vl::IDS_TARGET_NOT_FOUND);
+static_assert(IDS_ASK_BACKUP_NOW == vl::IDS_BACKUP_NOW);
+static_assert(IDS_TITLE_APPLICATION == vl::IDS_APP_TITLE);
+
+namespace vl::test {
+namespace {
+
+const LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+const LANGID kKorean = MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);
+const LANGID kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+
+// Every text of the client, in its English wording.
+const std::map<UINT, String>& EnglishTexts() {
+  static const std::map<UINT, String> texts = {
+      {IDP_OLE_INIT_FAILED,
+       L"Failed to initialize OLE library. Make sure that the OLE library is the correct "
+       L"version."},
+      {IDS_ASK_EXIT, L"Are you sure you want to exit now?"},
+      {IDS_TIP_CLOSE, L"Close"},
+      {IDS_TIP_OK, L"OK"},
+      {IDS_TIP_CANCEL, L"Cancel"},
+      {IDR_MAINFRAME,
+       L"Vaultline\n\nVaultline\nVaultline Files (*.bsf)\n.bsf\nVaultline.Document\n"
+       L"Vaultline.Document"},
+      {IDS_TIP_SOURCE_LINE, L"Click to open backup source path."},
+      {IDS_TIP_MINIMIZE, L"Minimize"},
+      {IDS_TIP_ADD, L"Add"},
+      {IDS_TIP_BACKUP_LOCATION, L"Backup location"},
+      {IDS_TIP_BACKUP, L"Backup"},
+      {IDS_TIP_STOP, L"Stop"},
+      {IDS_MSG_ALREADY_REGISTERED, L"The folder is already registered."},
+      {IDS_ASK_DELETE_ITEM, L"Are you sure you want to delete the backup item?"},
+      {IDS_TITLE_BROWSE_TARGET, L"Select a backup target folder."},
+      {IDS_MSG_SELECT_ITEM, L"Select a folder or file to be backed up."},
+      {IDS_STATUS_ANALYZING, L"Analyzing : %s"},
+      {IDS_MSG_NOTHING_TO_BACK_UP, L"There is no item to be backed up."},
+      {IDS_MSG_JOB_CANCELLED, L"The job has been cancelled by the user."},
+      {IDS_COLUMN_FILE_NAME, L"File Name"},
+      {IDS_COLUMN_ERROR, L"Error"},
+      {IDS_REPORT_SUCCESS, L"The process has been completed successfully"},
+      {IDS_REPORT_ERROR, L"Error occurred"},
+      {IDS_TIP_RESET_DESTINATION, L"Reset backup destination"},
+      {IDS_ERROR_DELETE_FOLDER, L"Failed to delete the target folder."},
+      {IDS_ERROR_DELETE_FILE, L"Failed to delete the target file."},
+      {IDS_ERROR_COPY, L"Failed to copy the file(s)."},
+      {IDS_ERROR_CREATE_FOLDER, L"Failed to create the target folder."},
+      {IDS_STATUS_PROGRESS, L"Backup: %s (%d %%)"},
+      {IDS_ASK_CANCEL_JOB, L"Are you sure you want to cancel the job now?"},
+      {IDS_MSG_JOB_IN_PROGRESS, L"A job is in progress. Please try again after it is completed."},
+      {IDS_MSG_PERIOD_RANGE, L"Please set the time period. ( 1 ~ 24 hours )"},
+      {IDS_MSG_IDLE_TIME_RANGE, L"Please set the idle time duration.( 1 ~ 120 minutes )"},
+      {IDS_ASK_DEFAULT_TARGET,
+       L"Failed to find the Backup Target folder. Would you like to change it to the default "
+       L"folder now?"},
+      {IDS_ASK_SYNCHRONIZE,
+       L"Backup folder will be synchronized, based on the original folders. \nNote: Deleted "
+       L"file/folder from backup original folder, and the backup history folder will be "
+       L"deleted. "},
+      {IDS_TIP_SETUP_NAS, L"Setup NAS"},
+      {IDS_MSG_NAS_BAD_ADDRESS, L"Enter a valid NAS address."},
+      {IDS_MSG_NAS_NO_SHARE, L"Enter a share name."},
+      {IDS_MSG_NAS_BAD_SHARE_CHARS,
+       L"'\\/:*?\"<>|' characters can not be used for share name."},
+      {IDS_ASK_REALTIME_BACKUP_NOW,
+       L"Real time backup is \u2018on\u2019. Will you backup changed folder(s) and files(s) "
+       L"now?"},
+      {IDS_ASK_BACKUP_NOW, L"Will you backup folder(s) and files(s) now?"},
+      {IDS_ASK_NAS_RECONNECT, L"Will you connect with new infomation after disconnecting?"},
+      {IDS_MSG_NAS_CONNECTED, L"NAS was connected successfully."},
+      {IDS_MSG_NAS_NOT_CONNECTED,
+       L"NAS was not connected successfully. Please check connection info or status"},
+      {IDS_MSG_ONLY_FOLDERS, L"You can add only folders on the list."},
+      {IDS_TITLE_APPLICATION, L"Vaultline"},
+      {IDS_TITLE_BROWSE_ITEM,
+       L"You can select folders only. If you add file(s), drag and drop file(s) to the "
+       L"previous window."},
+  };
+  return texts;
+}
+
+// Texts that are names rather than words, and stay as they are in every language.
+bool SameInEveryLanguage(UINT id, LANGID lang) {
+  return id == IDR_MAINFRAME || id == IDS_TITLE_APPLICATION ||
+         (id == IDS_TIP_OK && lang == kJapanese);
+}
+
+// The printf conversions of a text in order, "%%" included, each as written.
+std::vector<String> FormatSpecifiers(const String& text) {
+  std::vector<String> specs;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'%') continue;
+    size_t end = i + 1;
+    if (end < text.size() && text[end] == L'%') {
+      specs.push_back(L"%%");
+      i = end;
+      continue;
+    }
+    while (end < text.size() && wcschr(L"-+ #0123456789.*hlLIjzt", text[end])) ++end;
+    if (end < text.size()) ++end;  // the conversion letter
+    specs.push_back(text.substr(i, end - i));
+    i = end - 1;
+  }
+  return specs;
+}
+
+size_t LineBreaks(const String& text) { return std::count(text.begin(), text.end(), L'\n'); }
+
+bool HasScriptOf(const String& text, LANGID lang) {
+  for (wchar_t c : text) {
+    if (lang == kKorean && c >= 0xAC00 && c <= 0xD7A3) return true;
+    if (lang == kJapanese && ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)))
+      return true;
+  }
+  return false;
+}
+
+std::string Narrow(const String& text) {
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), size, nullptr,
+                      nullptr);
+  return out;
+}
+
+BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD lang, LONG_PTR param) {
+  reinterpret_cast<std::set<LANGID>*>(param)->insert(lang);
+  return TRUE;
+}
+
+BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
+  if (IS_INTRESOURCE(name))
+    reinterpret_cast<std::vector<UINT>*>(param)->push_back(UINT(ULONG_PTR(name)));
+  return TRUE;
+}
+
+class ClientTranslations : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_module = LoadLibraryExW(BuiltClientPath().c_str(), nullptr,
+                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(m_module, nullptr) << GetLastError();
+  }
+  void TearDown() override {
+    if (m_module) FreeLibrary(m_module);
+  }
+
+  std::set<LANGID> Languages(LPCWSTR type, UINT id) const {
+    std::set<LANGID> langs;
+    EnumResourceLanguagesW(m_module, type, MAKEINTRESOURCEW(id), CollectLanguage,
+                           reinterpret_cast<LONG_PTR>(&langs));
+    return langs;
+  }
+
+  // The resource exactly in lang; empty when that language has none.
+  std::string Resource(LPCWSTR type, UINT id, LANGID lang) const {
+    if (Languages(type, id).count(lang) == 0) return std::string();
+    HRSRC found = FindResourceExW(m_module, type, MAKEINTRESOURCEW(id), lang);
+    if (!found) return std::string();
+    const char* data = static_cast<const char*>(LockResource(LoadResource(m_module, found)));
+    return std::string(data, SizeofResource(m_module, found));
+  }
+
+  // The entries of a string-table block in lang, indexed 0 to 15 within the block.
+  std::vector<String> Block(UINT block, LANGID lang) const {
+    std::vector<String> entries(16);
+    const std::string data = Resource(RT_STRING, block, lang);
+    const wchar_t* p = reinterpret_cast<const wchar_t*>(data.data());
+    const wchar_t* end = p + data.size() / sizeof(wchar_t);
+    for (String& entry : entries) {
+      if (p >= end) break;
+      const size_t length = *p++;
+      if (p + length > end) break;
+      entry.assign(p, length);
+      p += length;
+    }
+    return entries;
+  }
+
+  String Text(UINT id, LANGID lang) const { return Block(id / 16 + 1, lang)[id % 16]; }
+
+  HMODULE m_module = nullptr;
+};
+
+TEST_F(ClientTranslations, EnglishTextsAreTheProductsWording) {
+  for (const auto& [id, english] : EnglishTexts())
+    EXPECT_EQ(Text(id, kEnglish), english) << "string " << id;
+}
+
+TEST_F(ClientTranslations, EveryTextIsTranslatedWithTheSameFormat) {
+  for (LANGID lang : {kKorean, kJapanese}) {
+    for (const auto& [id, english] : EnglishTexts()) {
+      const String text = Text(id, lang);
+      SCOPED_TRACE("string " + std::to_string(id) + " lang " + std::to_string(lang) + ": " +
+                   Narrow(text));
+      ASSERT_FALSE(text.empty());
+      EXPECT_EQ(FormatSpecifiers(text), FormatSpecifiers(english));
+      EXPECT_EQ(LineBreaks(text), LineBreaks(english));
+      if (SameInEveryLanguage(id, lang)) {
+        EXPECT_EQ(text, english);
+      } else {
+        EXPECT_TRUE(HasScriptOf(text, lang));
+      }
+    }
+  }
+}
+
+TEST_F(ClientTranslations, TablesHoldExactlyTheKnownTextsInEachLanguage) {
+  std::vector<UINT> blocks;
+  EnumResourceNamesW(m_module, RT_STRING, CollectName, reinterpret_cast<LONG_PTR>(&blocks));
+  ASSERT_FALSE(blocks.empty());
+  for (LANGID lang : {kEnglish, kKorean, kJapanese}) {
+    std::set<UINT> present;
+    for (UINT block : blocks) {
+      const std::vector<String> entries = Block(block, lang);
+      for (UINT i = 0; i < 16; ++i)
+        if (!entries[i].empty()) present.insert((block - 1) * 16 + i);
+    }
+    std::set<UINT> expected;
+    for (const auto& entry : EnglishTexts()) expected.insert(entry.first);
+    EXPECT_EQ(present, expected) << "lang " << lang;
+  }
+}
+
+TEST_F(ClientTranslations, FormatSpecifiersAreReadInOrder) {
+  EXPECT_EQ(FormatSpecifiers(L"Backup: %s (%d %%)"),
+            (std::vector<String>{L"%s", L"%d", L"%%"}));
+  EXPECT_EQ(FormatSpecifiers(L"%3.2f KB %I64d %ls"),
+            (std::vector<String>{L"%3.2f", L"%I64d", L"%ls"}));
+  EXPECT_TRUE(FormatSpecifiers(L"( 1 ~ 24 hours )").empty());
+}
+
+struct MenuItem {
+  UINT id;  // 0 for a separator
+  bool separator;
+};
+
+std::vector<MenuItem> Items(HMENU menu) {
+  std::vector<MenuItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID;
+    GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+    items.push_back({info.wID, (info.fType & MFT_SEPARATOR) != 0});
+  }
+  return items;
+}
+
+String ItemText(HMENU menu, UINT position) {
+  wchar_t buffer[128] = {};
+  GetMenuStringW(menu, position, buffer, 128, MF_BYPOSITION);
+  return buffer;
+}
+
+TEST_F(ClientTranslations, TrayMenuInEachLanguage) {
+  const std::map<LANGID, std::vector<UINT>> expected = {
+      {kEnglish, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, 0, ID_TRAY_EXIT}},
+      {kKorean, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, ID_TRAY_ABOUT, 0, ID_TRAY_EXIT}},
+      {kJapanese, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, 0, ID_TRAY_EXIT}},
+  };
+  EXPECT_EQ(Languages(RT_MENU, IDR_TRAYMENU), (std::set<LANGID>{kEnglish, kKorean, kJapanese}));
+  for (const auto& [lang, ids] : expected) {
+    SCOPED_TRACE("lang " + std::to_string(lang));
+    const std::string data = Resource(RT_MENU, IDR_TRAYMENU, lang);
+    ASSERT_FALSE(data.empty());
+    HMENU menu = LoadMenuIndirectW(data.data());
+    ASSERT_NE(menu, nullptr) << GetLastError();
+    ASSERT_EQ(GetMenuItemCount(menu), 1);
+    EXPECT_EQ(ItemText(menu, 0), L"TRAYMENU");
+    HMENU popup = GetSubMenu(menu, 0);
+    ASSERT_NE(popup, nullptr);
+    const std::vector<MenuItem> items = Items(popup);
+    ASSERT_EQ(items.size(), ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) {
+      EXPECT_EQ(items[i].separator, ids[i] == 0) << i;
+      if (ids[i] != 0) {
+        EXPECT_EQ(items[i].id, ids[i]) << i;
+        EXPECT_EQ(GetMenuState(popup, UINT(i), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), 0u)
+            << i;
+        EXPECT_NE(ItemText(popup, UINT(i)).find(L'&'), String::npos) << i;
+      }
+    }
+    // Item 0 is the default: the one a double-click on the tray icon runs.
+    EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, 0), 0u);
+    EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), UINT(ID_TRAY_OPEN));
+    if (lang == kEnglish) {
+      EXPECT_EQ(ItemText(popup, 0), L"&Vaultline ...");
+      EXPECT_EQ(ItemText(popup, 1), L"&Settings ...");
+      EXPECT_EQ(ItemText(popup, 3), L"E&xit");
+    } else {
+      for (size_t i = 1; i < ids.size(); ++i) {
+        if (ids[i] != 0) {
+          EXPECT_TRUE(HasScriptOf(ItemText(popup, UINT(i)), lang)) << i;
+        }
+      }
+    }
+    DestroyMenu(menu);
+  }
+}
+
+// The sizes an icon group lists, smallest first.
+std::vector<int> GroupSizes(const std::string& group) {
+  std::vector<int> sizes;
+  if (group.size() < 6) return sizes;
+  const size_t count = static_cast<unsigned char>(group[4]) |
+                       (static_cast<unsigned char>(group[5]) << 8);
+  for (size_t i = 0; i < count && 6 + i * 14 + 14 <= group.size(); ++i) {
+    const int width = static_cast<unsigned char>(group[6 + i * 14]);
+    sizes.push_back(width == 0 ? 256 : width);
+  }
+  std::sort(sizes.begin(), sizes.end());
+  return sizes;
+}
+
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+TEST_F(ClientTranslations, IconsLoadAtTheirSizes) {
+  // Each icon with the sizes it is drawn at; every one must also load at 16 and 32.
+  const std::map<UINT, std::vector<int>> icons = {
+      {IDR_MAINFRAME, {16, 32}},   {IDI_BACKUP_RUNNING, {16, 32}}, {IDI_DELETE_MARK, {9, 16}},
+      {IDI_ITEM_FILE, {16, 32}},   {IDI_ITEM_FOLDER, {16, 32}},
+  };
+  for (const auto& [id, drawn] : icons) {
+    SCOPED_TRACE("icon " + std::to_string(id));
+    std::string group;
+    for (LANGID lang : Languages(RT_GROUP_ICON, id)) group = Resource(RT_GROUP_ICON, id, lang);
+    EXPECT_EQ(GroupSizes(group), drawn);
+    std::set<int> sizes(drawn.begin(), drawn.end());
+    sizes.insert(16);
+    sizes.insert(32);
+    for (int size : sizes) {
+      HICON icon = static_cast<HICON>(
+          LoadImageW(m_module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+      ASSERT_NE(icon, nullptr) << size;
+      EXPECT_EQ(IconWidth(icon), size);
+      DestroyIcon(icon);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vl::test
