@@ -34,6 +34,27 @@ FolderEntry MakeEntry(const String& folder, const WIN32_FIND_DATAW& data) {
   return entry;
 }
 
+// \\server\share\ exactly: two names after the leading backslashes, neither of them the
+// \\?\ or \\.\ device prefixes.
+bool IsShareRoot(const String& root) {
+  if (root.size() < 5 || root.compare(0, 2, L"\\\\") != 0 || root[2] == L'?' || root[2] == L'.')
+    return false;
+  const size_t serverEnd = root.find(L'\\', 2);
+  return serverEnd != String::npos && serverEnd > 2 && serverEnd + 1 < root.size() - 1 &&
+         root.find(L'\\', serverEnd + 1) == root.size() - 1;
+}
+
+// Wine's GetVolumeInformationW refuses share roots (ERROR_DIR_NOT_ROOT) while the same query
+// through a handle to the share's root answers; Windows answers either way.
+bool ShareVolumeInfo(const String& root, DWORD& serial, wchar_t (&fileSystem)[MAX_PATH + 1]) {
+  FileHandle folder;
+  if (!folder.Open(root, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                   FILE_FLAG_BACKUP_SEMANTICS))
+    return false;
+  return GetVolumeInformationByHandleW(folder.Get(), nullptr, 0, &serial, nullptr, nullptr,
+                                       fileSystem, MAX_PATH + 1) != FALSE;
+}
+
 struct CopyContext {
   const CopyProgressFn* progress;
 };
@@ -86,7 +107,8 @@ bool FileSystemWin32::GetVolumeInfo(const String& root, VolumeInfo& info) const 
   DWORD serial = 0;
   wchar_t fileSystem[MAX_PATH + 1] = {};
   if (!GetVolumeInformationW(root.c_str(), nullptr, 0, &serial, nullptr, nullptr, fileSystem,
-                             MAX_PATH + 1))
+                             MAX_PATH + 1) &&
+      !(IsShareRoot(root) && ShareVolumeInfo(root, serial, fileSystem)))
     return false;
   info.serial = serial;
   info.fileSystemName = fileSystem;
@@ -133,6 +155,14 @@ FsResult FileSystemWin32::SetFileTimes(const String& path, int64_t creationTime,
                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS))
     return FsFailure(GetLastError());
   return Done(SetFileTime(file.Get(), &created, &accessed, &written));
+}
+
+uint32_t FileSystemWin32::LogicalDriveMask() const { return GetLogicalDrives(); }
+
+bool FileSystemWin32::VolumeDeviceOpens(Char letter) const {
+  const String device = String(L"\\\\?\\") + letter + L':';
+  FileHandle volume;
+  return volume.Open(device, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
 }
 
 }  // namespace vl::win32

@@ -1,11 +1,13 @@
 #pragma once
 // The file-system seam on the real Win32 calls. Paths are used as given (no \\?\ form), so
-// the platform's 260-character limit applies as it does to the rest of the client.
+// the platform's 260-character limit applies as it does to the rest of the client. The drive
+// letters come with it: they are the same volumes, asked through the same layer.
+#include "client/engine/DriveSet.h"
 #include "core/fs/FileSystem.h"
 
 namespace vl::win32 {
 
-class FileSystemWin32 : public IFileSystem {
+class FileSystemWin32 : public IFileSystem, public IDriveSet {
  public:
   bool GetStatus(const String& path, FileStatus& status) const override;
   bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
@@ -19,6 +21,9 @@ class FileSystemWin32 : public IFileSystem {
   FsResult SetAttributes(const String& path, uint32_t attributes) override;
   FsResult SetFileTimes(const String& path, int64_t creationTime, int64_t lastAccessTime,
                         int64_t lastWriteTime) override;
+
+  uint32_t LogicalDriveMask() const override;
+  bool VolumeDeviceOpens(Char letter) const override;
 };
 
 }  // namespace vl::win32

@@ -1,19 +1,90 @@
 #pragma once
-// The client's main frame: never shown; it carries the program's commands and messages and
-// ends the program when it is closed.
+// The client's main frame: never shown. It owns the notification-area icon and the backup
+// dialog, runs the one-shot start-up sequence, answers the tray menu's commands, re-checks the
+// backup target when devices come and go, and ends the program when it is closed.
+#include <cstdint>
+#include <memory>
+
+#include "client/app/BackupDialogHost.h"
+#include "client/app/TrayIcon.h"
+#include "core/rules/StartupSequence.h"
 #include "win32/framework/FrameWnd.h"
 
 namespace vl {
 
-class CMainFrame : public CFrameWnd {
+class CSettings;
+
+class CMainFrame : public CFrameWnd, private IStartupSteps {
  public:
   static constexpr const wchar_t* kCaption = L"Vaultline MainFrame";
+  static constexpr const wchar_t* kTrayTip = L"Vaultline";
+  // Messages and resources of the frame.
+  static constexpr UINT kTrayMessage = WM_USER + 1001;  // 2025
+  static constexpr UINT kTrayMenuId = 132;               // tray menu, also the icon's uID
+  static constexpr UINT kTrayIconNormal = 128;
+  static constexpr UINT kTrayIconRunning = 178;
+  static constexpr UINT_PTR kStartupTimer = 1;
+  static constexpr UINT kStartupDelayMs = 500;
+  // Tray menu commands.
+  static constexpr UINT kCmdOpen = 32773;
+  static constexpr UINT kCmdExit = 32774;
+  static constexpr UINT kCmdSettings = 32775;
+  // String table entries of the exit command.
+  static constexpr UINT kStrConfirmExit = 102;
+  static constexpr UINT kStrJobInProgress = 161;
 
-  // Creates the frame invisible, accepting files dropped from the shell.
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Creates the frame invisible, accepting files dropped from the shell. False when the window
+  // or the tray icon could not be made; the client does not start then.
   bool CreateHidden();
 
+  // True while the backup dialog reports a running backup.
+  bool IsRunActive() const;
+
+  CTrayIcon m_trayIcon;
+  // 1 while the frame shows a box or dialog of its own, and until the start-up sequence ran.
+  int32_t m_bPopup = 0;
+  // The active set's settings; null until the start-up timer fired.
+  CSettings* m_pSettings = nullptr;
+  DWORD m_dwLastAutoBackupTick = 0;
+  DWORD m_dwMinutes = 0;
+  DWORD m_dwLastIdle = 0;
+  String m_strNetDrive;
+  DWORD m_dwNetAddress = 0;
+  std::unique_ptr<IBackupDialog> m_pDlgBackup;
+
  protected:
+  int OnCreate(CREATESTRUCTW* createStruct) override;
+  void OnDestroy() override;
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnTimer(UINT_PTR id) override;
+  bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+ private:
+  bool CreateTrayIcon();
+  LRESULT OnTrayCallback(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDeviceChange(WPARAM deviceEvent);
+  void OnOpen();
+  void OnExit();
+  void OnSettings();
+  void RunStartup();
+
+  // IStartupSteps: the sequence of the start-up timer (see MainFrmStartup.cpp).
+  void StopStartupTimer() override;
+  bool LaunchUpdate() override;
+  void ConnectNas() override;
+  void StartRealTime() override;
+  void ShowBackupDialog() override;
+  void ArmBackupTimers() override;
+  void ClearPopup() override;
+
+  // Work of later features, called at the points where the frame needs it (MainFrmHooks.cpp).
+  void RunSettingsDialog();
+  bool IsRealTimeRunning() const;
+  void StopRealTime();
+  void DisconnectNas();
 };
 
 }  // namespace vl

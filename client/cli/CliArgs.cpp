@@ -33,6 +33,9 @@ String CliUsage() {
       "usage: vlbackup [--set FILE] COMMAND\n"
       "  show          print the backup set as JSON (UTF-8)\n"
       "  resave OUT    write the loaded set to OUT in the set-file format\n"
+      "  plan [--sync] [--json]\n"
+      "                what a backup would do: the counters, or with --json the job tree\n"
+      "                and the counters; --sync plans deletions of what the source lacks\n"
       "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n");
 }
 

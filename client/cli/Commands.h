@@ -1,13 +1,9 @@
 #pragma once
 // The verbs of vlbackup. Each returns the process exit status.
 #include "client/cli/CliArgs.h"
+#include "client/cli/CliFailure.h"
 
 namespace vl {
-
-enum ExitStatus : int {
-  kExitOk = 0,
-  kExitFailed = 1,  // usage, unreadable set, a set that could not be written
-};
 
 int RunCommand(const CliCommand& command);
 

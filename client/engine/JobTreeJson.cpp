@@ -7,7 +7,8 @@
 namespace vl {
 namespace {
 
-void WriteJob(JsonWriter& json, const CJobItem& job) {
+void WriteJob(JsonWriter& json, const CJobItem& job,
+              const std::function<void(JsonWriter&)>& afterJob) {
   json.BeginObject();
   json.Key("action");
   json.StringValue(std::string_view(JobActionName(job.action)));
@@ -24,15 +25,19 @@ void WriteJob(JsonWriter& json, const CJobItem& job) {
   json.Key("size");
   json.NumberValue(static_cast<uint64_t>(job.size));
   json.Key("children");
-  WriteJobTree(json, job.children);
+  WriteJobTree(json, job.children, afterJob);
   json.EndObject();
+  if (afterJob) afterJob(json);
 }
 
 }  // namespace
 
-void WriteJobTree(JsonWriter& json, const JobList& jobs) {
+void WriteJobTree(JsonWriter& json, const JobList& jobs) { WriteJobTree(json, jobs, {}); }
+
+void WriteJobTree(JsonWriter& json, const JobList& jobs,
+                  const std::function<void(JsonWriter&)>& afterJob) {
   json.BeginArray();
-  for (const auto& job : jobs) WriteJob(json, *job);
+  for (const auto& job : jobs) WriteJob(json, *job, afterJob);
   json.EndArray();
 }
 

@@ -7,6 +7,18 @@ void CRunState::ClearLists() {
   errorList.clear();
 }
 
+void CRunState::BeginRun() {
+  cancelRequested = false;
+  running = true;
+  stats = RunStats{};
+}
+
+void CRunState::EndRun() {
+  running = false;
+  automaticStart = false;
+  synchronize = false;
+}
+
 void CRunState::AddError(const String& path, const String& message) {
   errorList.push_back(std::make_unique<CErrorItem>(path, message));
   ++stats.errorCount;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "client/engine/PauseGate.h"
 #include "client/engine/RunStats.h"
 #include "client/model/ErrorItem.h"
 #include "client/model/JobItem.h"
@@ -37,7 +38,20 @@ class CRunState {
   bool running = false;      // from start to completion, for the dialog's controls
   RunStats stats;
 
-  bool CancelRequested() const { return cancelRequested.load(); }
+  // Closed while the cancel question is open; the worker waits at its next check point.
+  PauseGate pause;
+
+  // The worker's check point: waits while the run is paused, then tells whether to stop.
+  // Other threads read cancelRequested itself, since waiting there could block the thread
+  // that paused the run.
+  bool CancelRequested() const {
+    pause.WaitWhileClosed();
+    return cancelRequested.load();
+  }
+  // The state a run starts from: not cancelled, running, every counter zero.
+  void BeginRun();
+  // What the completion leaves: the running mark and the one-run flags cleared.
+  void EndRun();
   // Destroys the last run's jobs (each folder job its children first) and errors.
   void ClearLists();
   void AddError(const String& path, const String& message);

@@ -9,6 +9,12 @@ void JsonWriter::EndObject() { Close('}'); }
 void JsonWriter::BeginArray() { Open('['); }
 void JsonWriter::EndArray() { Close(']'); }
 
+std::string JsonWriter::TakeText() {
+  std::string text;
+  text.swap(m_text);
+  return text;
+}
+
 void JsonWriter::Key(std::string_view utf8) {
   BeginValue();
   AppendQuoted(utf8);

@@ -30,6 +30,9 @@ class JsonWriter {
 
   // The text so far; complete once every container has been ended.
   const std::string& Text() const { return m_text; }
+  // Hands over the text so far and forgets it, while the writer carries on where it was: a
+  // long document can be passed on in pieces instead of being held whole.
+  std::string TakeText();
 
  private:
   void BeginValue();

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""vlbackup.exe under Wine: shows and re-saves backup sets, reports unreadable ones.
+"""vlbackup.exe under Wine: shows and re-saves backup sets, reports unreadable ones, and plans
+backups of real folder trees.
 
 Usage: vlbackup_cli_test.py PATH/TO/vlbackup.exe
 """
@@ -147,6 +148,195 @@ class VlbackupTest(unittest.TestCase):
         self.assertEqual(shown["settings"]["m_strIdleTime"], "10")
         self.assertFalse(os.path.exists(os.path.join(self.dir, "prog", "Config")),
                          "showing must not create the client's folders")
+
+
+WRITTEN = 1_394_010_422  # a fixed last-write time, so that copies and changes are exact
+COUNTERS = ["totalBytes", "doneBytes", "jobCount", "folderCount", "fileCount", "createdFolders",
+            "copiedNew", "copiedChanged", "deletedFolders", "deletedFiles", "errorCount",
+            "startTime", "endTime"]
+FOLDER_ACTIONS = {"CREATE_FOLDER", "EXISTING_FOLDER", "DELETE_FOLDER"}
+NEW_ACTIONS = {"CREATE_FOLDER", "NEW_FILE", "DELETE_FOLDER", "DELETE_FILE"}
+
+
+def job(action, name, source, target, size=0, children=()):
+    """An expected job as the plan prints it, with the flags its action implies."""
+    return {"action": action, "isFolder": action in FOLDER_ACTIONS, "isNew": action in NEW_ACTIONS,
+            "name": name, "sourcePath": source, "targetPath": target,
+            "size": size, "children": list(children)}
+
+
+def canonical(jobs):
+    """Jobs with each folder's children sorted: the plan keeps the file system's listing order,
+    which on a Linux file system under Wine is not alphabetical."""
+    out = []
+    for j in jobs:
+        j = dict(j, children=canonical(j["children"]))
+        out.append(j)
+    return sorted(out, key=lambda j: (j["action"].startswith("DELETE"), j["name"]))
+
+
+def deletions_follow_copies(jobs):
+    for j in jobs:
+        kinds = [c["action"].startswith("DELETE") for c in j["children"]]
+        if kinds != sorted(kinds) or not deletions_follow_copies(j["children"]):
+            return False
+    return True
+
+
+class PlanTest(unittest.TestCase):
+    """`plan` on real trees: Docs in src is the item; the set's backup folder is target."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="vlplan-")
+        self.src = os.path.join(self.dir, "src")
+        self.target = os.path.join(self.dir, "target")
+        os.makedirs(self.target)
+        self.make_file("src/Docs/a.txt", b"hello")
+        self.make_file("src/Docs/r\u00e9sum\u00e9.txt", b"cv")
+        self.make_file("src/Docs/sub/b.txt", b"1234567")
+        os.makedirs(os.path.join(self.src, "Docs", "empty"))
+        self.make_file("src/Docs/_VLHistory/a_VL20140101000000.txt", b"old")
+
+    def tearDown(self):
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def make_file(self, rel, data, mtime=WRITTEN):
+        path = os.path.join(self.dir, rel)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
+        os.utime(path, (mtime, mtime))
+        return path
+
+    def copy_to_target(self):
+        shutil.copytree(os.path.join(self.src, "Docs"), os.path.join(self.target, "Docs"),
+                        copy_function=shutil.copy2,
+                        ignore=shutil.ignore_patterns("_VLHistory"))
+
+    def plan(self, *flags, items=None):
+        item_paths = items if items is not None else [os.path.join(self.src, "Docs")]
+        data = settings(win(self.target)) + items_of(item_paths)
+        set_file = os.path.join(self.dir, "plan.bsf")
+        with open(set_file, "wb") as f:
+            f.write(data)
+        result = vlbackup("--set", win(set_file), "plan", *flags)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return result
+
+    def plan_json(self, *flags, **kw):
+        result = self.plan("--json", *flags, **kw)
+        shown = json.loads(result.stdout.decode("utf-8"))
+        self.assertEqual(list(shown["stats"]), COUNTERS)
+        self.assertTrue(deletions_follow_copies(shown["jobs"]))
+        return shown
+
+    def s(self, *parts):
+        return "\\".join([win(self.src)] + list(parts))
+
+    def t(self, *parts):
+        return "\\".join([win(self.target)] + list(parts))
+
+    def existing_docs(self, *extra):
+        return job("EXISTING_FOLDER", "Docs", self.s("Docs"), self.t("Docs"), children=[
+            job("EXISTING_FOLDER", "sub", self.s("Docs", "sub"), self.t("Docs", "sub")),
+            job("EXISTING_FOLDER", "empty", self.s("Docs", "empty"), self.t("Docs", "empty")),
+            *extra])
+
+    def test_a_new_target_gets_everything_but_history_with_counters_and_status_lines(self):
+        result = self.plan()
+        lines = result.stdout.decode("utf-8").splitlines()
+        self.assertEqual([line.split(": ")[0] for line in lines], COUNTERS)
+        counters = {k: int(v) for k, v in (line.split(": ") for line in lines)}
+        self.assertEqual([counters[k] for k in ("totalBytes", "jobCount", "folderCount",
+                                                "fileCount", "doneBytes", "errorCount")],
+                         [14, 6, 3, 3, 0, 0])
+        self.assertLessEqual(counters["startTime"], counters["endTime"])
+        status = result.stderr.decode("utf-8").splitlines()
+        self.assertEqual(sorted(status), ["Analyzing : Docs", "Analyzing : empty",
+                                          "Analyzing : sub"])
+        self.assertEqual(status[0], "Analyzing : Docs")
+
+        shown = self.plan_json()
+        expected = job("CREATE_FOLDER", "Docs", self.s("Docs"), self.t("Docs"), children=[
+            job("NEW_FILE", "a.txt", self.s("Docs", "a.txt"), self.t("Docs", "a.txt"), 5),
+            job("NEW_FILE", "r\u00e9sum\u00e9.txt", self.s("Docs", "r\u00e9sum\u00e9.txt"),
+                self.t("Docs", "r\u00e9sum\u00e9.txt"), 2),
+            job("CREATE_FOLDER", "sub", self.s("Docs", "sub"), self.t("Docs", "sub"), children=[
+                job("NEW_FILE", "b.txt", self.s("Docs", "sub", "b.txt"),
+                    self.t("Docs", "sub", "b.txt"), 7)]),
+            job("CREATE_FOLDER", "empty", self.s("Docs", "empty"), self.t("Docs", "empty"))])
+        self.assertEqual(canonical(shown["jobs"]), canonical([expected]))
+        self.assertEqual(shown["stats"]["totalBytes"], 14)
+
+    def test_an_identical_copy_leaves_nothing_to_do_and_a_changed_file_is_replaced(self):
+        self.copy_to_target()
+        shown = self.plan_json()
+        self.assertEqual(canonical(shown["jobs"]), canonical([self.existing_docs()]))
+        self.assertEqual((shown["stats"]["fileCount"], shown["stats"]["totalBytes"]), (0, 0))
+
+        self.make_file("src/Docs/sub/b.txt", b"123456789", mtime=WRITTEN + 10)
+        shown = self.plan_json()
+        changed = self.existing_docs()
+        changed["children"][0]["children"] = [
+            job("CHANGED_FILE", "b.txt", self.s("Docs", "sub", "b.txt"),
+                self.t("Docs", "sub", "b.txt"), 9)]
+        self.assertEqual(canonical(shown["jobs"]), canonical([changed]))
+        self.assertEqual((shown["stats"]["fileCount"], shown["stats"]["totalBytes"]), (1, 9))
+
+    def test_only_a_synchronizing_plan_deletes_target_only_entries_and_history(self):
+        self.copy_to_target()
+        self.make_file("target/Docs/extra.txt", b"four")
+        self.make_file("target/Docs/olddir/x.txt", b"xyz")
+        self.make_file("target/Docs/sub/_VLHistory/b_VL20140101000000.txt", b"12")
+        shown = self.plan_json()
+        self.assertEqual(canonical(shown["jobs"]), canonical([self.existing_docs()]))
+
+        shown = self.plan_json("--sync")
+        expected = self.existing_docs(
+            job("DELETE_FILE", "extra.txt", self.s("Docs", "extra.txt"),
+                self.t("Docs", "extra.txt"), 4),
+            job("DELETE_FOLDER", "olddir", self.s("Docs", "olddir"), self.t("Docs", "olddir"),
+                children=[job("DELETE_FILE", "x.txt", self.s("Docs", "olddir", "x.txt"),
+                              self.t("Docs", "olddir", "x.txt"), 3)]))
+        history = ("Docs", "sub", "_VLHistory")
+        expected["children"][0]["children"] = [
+            job("DELETE_FOLDER", "_VLHistory", self.s(*history), self.t(*history), children=[
+                job("DELETE_FILE", "b_VL20140101000000.txt",
+                    self.s(*history, "b_VL20140101000000.txt"),
+                    self.t(*history, "b_VL20140101000000.txt"), 2)])]
+        self.assertEqual(canonical(shown["jobs"]), canonical([expected]))
+        self.assertEqual((shown["stats"]["fileCount"], shown["stats"]["folderCount"],
+                          shown["stats"]["totalBytes"]), (3, 5, 9))
+
+    def test_a_target_path_of_260_characters_counts_as_missing(self):
+        folder = "L"
+        room = 259 - len(self.t(folder, ""))
+        fits, too_long = "f" * room, "g" * (room + 1)
+        self.assertLess(len(too_long.encode()), 256, "the temporary folder is too deep")
+        for name in (fits, too_long):
+            self.make_file(os.path.join("src", folder, name), b"1")
+        shutil.copytree(os.path.join(self.src, folder), os.path.join(self.target, folder),
+                        copy_function=shutil.copy2)
+        self.assertEqual(len(self.t(folder, too_long)), 260)
+        shown = self.plan_json(items=[os.path.join(self.src, folder)])
+        self.assertEqual(shown["jobs"], [
+            job("EXISTING_FOLDER", folder, self.s(folder), self.t(folder), children=[
+                job("NEW_FILE", too_long, self.s(folder, too_long), self.t(folder, too_long),
+                    1)])])
+
+    def test_missing_items_are_skipped_and_bad_flags_refused(self):
+        shown = self.plan_json(items=[os.path.join(self.dir, "gone"),
+                                      os.path.join(self.src, "Docs", "a.txt")])
+        self.assertEqual(shown["jobs"], [job("NEW_FILE", "a.txt", self.s("Docs", "a.txt"),
+                                             self.t("a.txt"), 5)])
+        result = vlbackup("plan", "--frobnicate")
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stdout, b"")
+        self.assertIn("--frobnicate", result.stderr.decode("utf-8"))
+
+
+def items_of(paths):
+    return items(*[(0, win(p), 1) for p in paths])
 
 
 if __name__ == "__main__":

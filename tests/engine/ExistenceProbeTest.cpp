@@ -45,5 +45,15 @@ TEST_F(ExistenceProbeTest, AMissingItemIsMissing) {
   EXPECT_EQ(Probed(VLT("C:\\Work\\Gone"), VLT("C:\\Backup")).sourceExists, 0);
 }
 
+TEST_F(ExistenceProbeTest, AnItemPathOf260CharactersIsMissingAndOf259Present) {
+  // C:\Work\ is 8 characters.
+  const String fits = VLT("C:\\Work\\") + String(251, VLT('f'));
+  const String tooLong = VLT("C:\\Work\\") + String(252, VLT('g'));
+  fs.AddFolder(fits);
+  fs.AddFolder(tooLong);
+  EXPECT_EQ(Probed(fits, VLT("C:\\Backup")).sourceExists, 1);
+  EXPECT_EQ(Probed(tooLong, VLT("C:\\Backup")).sourceExists, 0);
+}
+
 }  // namespace
 }  // namespace vl

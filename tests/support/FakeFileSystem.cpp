@@ -71,6 +71,47 @@ size_t FakeFileSystem::ListQueries(const String& folder) const {
   return CountPath(m_listLog, folder);
 }
 
+void FakeFileSystem::InjectFailure(FakeOp op, const String& path, uint32_t systemCode) {
+  m_failures.push_back(Failure{op, path, systemCode});
+}
+
+void FakeFileSystem::SetDeviceOpens(Char letter, bool opens) {
+  if (opens) {
+    m_closedDevices.erase(LetterKey(letter));
+  } else {
+    m_closedDevices.insert(LetterKey(letter));
+  }
+}
+
+Char FakeFileSystem::LetterKey(Char letter) { return FoldCase(letter); }
+
+FsResult FakeFileSystem::Intercept(FakeOp op, const String& path, const String& other) {
+  if (beforeChange) beforeChange(op, path);
+  for (const Failure& failure : m_failures) {
+    if (failure.op != op) continue;
+    if (EqualsNoCase(failure.path, path) || (!other.empty() && EqualsNoCase(failure.path, other)))
+      return Fail(failure.systemCode);
+  }
+  return FsResult{};
+}
+
+uint32_t FakeFileSystem::LogicalDriveMask() const {
+  uint32_t mask = 0;
+  for (Char letter = VLT('A'); letter <= VLT('Z'); ++letter) {
+    const bool inUse = m_tree.FindVolume(String{letter, VLT(':'), VLT('\\')}) != nullptr ||
+                       m_bareDrives.count(letter) != 0;
+    if (inUse) mask |= uint32_t{1} << (letter - VLT('A'));
+  }
+  return mask;
+}
+
+bool FakeFileSystem::VolumeDeviceOpens(Char letter) const {
+  const Char key = LetterKey(letter);
+  const bool inUse = key >= VLT('A') && key <= VLT('Z') &&
+                     (LogicalDriveMask() & (uint32_t{1} << (key - VLT('A')))) != 0;
+  return inUse && m_closedDevices.count(key) == 0;
+}
+
 void FakeFileSystem::ResetCounts() {
   m_statusLog.clear();
   m_listLog.clear();
@@ -167,6 +208,8 @@ bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
 }
 
 FsResult FakeFileSystem::CreateFolder(const String& path) {
+  const FsResult injected = Intercept(FakeOp::CreateFolder, path);
+  if (!injected.Ok()) return injected;
   String name;
   uint32_t code = 0;
   if (path.size() < kMaxPathChars && m_tree.Find(path) != nullptr) return Fail(kSysAlreadyExists);
@@ -190,7 +233,7 @@ FsResult FakeFileSystem::CheckCopyTarget(const String& target, bool failIfExists
 }
 
 bool FakeFileSystem::ReportCopyProgress(uint64_t size, const CopyProgressFn& progress) const {
-  if (!progress) return true;
+  if (!progress || !m_copyCallsProgress) return true;
   CopyProgressInfo info;
   info.totalSize = info.streamSize = size;
   if (!progress(info)) return false;
@@ -204,6 +247,8 @@ bool FakeFileSystem::ReportCopyProgress(uint64_t size, const CopyProgressFn& pro
 
 FsResult FakeFileSystem::CopyFileTo(const String& source, const String& target,
                                     bool failIfExists, const CopyProgressFn& progress) {
+  const FsResult injected = Intercept(FakeOp::Copy, target, source);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* from = Reachable(source, code);
   if (from == nullptr) return Fail(code);
@@ -224,6 +269,8 @@ FsResult FakeFileSystem::CopyFileTo(const String& source, const String& target,
 }
 
 FsResult FakeFileSystem::MoveFileTo(const String& source, const String& target) {
+  const FsResult injected = Intercept(FakeOp::Move, source, target);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(source, code);
   if (node == nullptr) return Fail(code);
@@ -242,6 +289,8 @@ FsResult FakeFileSystem::MoveFileTo(const String& source, const String& target) 
 }
 
 FsResult FakeFileSystem::RemoveFile(const String& path) {
+  const FsResult injected = Intercept(FakeOp::RemoveFile, path);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
   if (node == nullptr) return Fail(code);
@@ -253,6 +302,8 @@ FsResult FakeFileSystem::RemoveFile(const String& path) {
 }
 
 FsResult FakeFileSystem::RemoveFolder(const String& path) {
+  const FsResult injected = Intercept(FakeOp::RemoveFolder, path);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
   if (node == nullptr) return Fail(code);
@@ -266,6 +317,8 @@ FsResult FakeFileSystem::RemoveFolder(const String& path) {
 }
 
 FsResult FakeFileSystem::SetAttributes(const String& path, uint32_t attributes) {
+  const FsResult injected = Intercept(FakeOp::SetAttributes, path);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   FakeNode* node = Reachable(path, code);
   if (node == nullptr) return Fail(code);
@@ -275,6 +328,8 @@ FsResult FakeFileSystem::SetAttributes(const String& path, uint32_t attributes) 
 
 FsResult FakeFileSystem::SetFileTimes(const String& path, int64_t creationTime,
                                       int64_t lastAccessTime, int64_t lastWriteTime) {
+  const FsResult injected = Intercept(FakeOp::SetTimes, path);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   FakeNode* node = Reachable(path, code);
   if (node == nullptr) return Fail(code);

@@ -2,16 +2,24 @@
 // An in-memory file system with Windows semantics for fast tests: names in any letter case,
 // drive-letter and UNC volumes with serial numbers and file-system names, the 260-character
 // limit, read-only and locked files, settable times, and the platform's error codes. It counts
-// the queries made of it so that tests can hold the analysis to its reading budget.
+// the queries made of it so that tests can hold the analysis to its reading budget. Tests can
+// make any change fail, act just before a change (as another program would), and copy without
+// progress calls as Wine does. Its drive letters are those of its drive volumes.
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "client/engine/DriveSet.h"
 #include "core/fs/FileSystem.h"
 #include "tests/support/FakeTree.h"
 
 namespace vl::test {
+
+// The changes the interface makes, for injected failures and the hook before each change.
+enum class FakeOp { CreateFolder, Copy, Move, RemoveFile, RemoveFolder, SetAttributes, SetTimes };
 
 struct FakeTimes {
   int64_t creation = 0;
@@ -19,7 +27,7 @@ struct FakeTimes {
   int64_t lastWrite = 0;
 };
 
-class FakeFileSystem : public IFileSystem {
+class FakeFileSystem : public IFileSystem, public IDriveSet {
  public:
   // Setting up. These bypass the interface's rules: missing parent folders are made, paths of
   // any length are accepted, and nothing is counted.
@@ -36,6 +44,22 @@ class FakeFileSystem : public IFileSystem {
   // The local time, in status seconds, that files made by a copy get as their creation and
   // last-access times.
   void SetNow(int64_t localSeconds) { m_now = localSeconds; }
+
+  // op fails with systemCode whenever it is asked about path (a copy or move about either of
+  // its two paths), until ClearFailures.
+  void InjectFailure(FakeOp op, const String& path, uint32_t systemCode);
+  void ClearFailures() { m_failures.clear(); }
+  // Called at the start of every change made through the interface, before the fake looks at
+  // anything, with the path the change is about (a copy's target, a move's source). It may
+  // change the fake.
+  std::function<void(FakeOp op, const String& path)> beforeChange;
+  // false: copies never call their progress routine, as CopyFileExW under Wine.
+  void SetCopyCallsProgress(bool calls) { m_copyCallsProgress = calls; }
+  // A drive letter in use without a volume (an empty card reader): its device opens, its
+  // volume query fails.
+  void AddDriveWithoutVolume(Char letter) { m_bareDrives.insert(LetterKey(letter)); }
+  // A drive letter whose volume device does not open.
+  void SetDeviceOpens(Char letter, bool opens);
 
   bool Exists(const String& path) const { return m_tree.Find(path) != nullptr; }
   std::string Content(const String& path) const;
@@ -65,7 +89,20 @@ class FakeFileSystem : public IFileSystem {
   FsResult SetFileTimes(const String& path, int64_t creationTime, int64_t lastAccessTime,
                         int64_t lastWriteTime) override;
 
+  // IDriveSet
+  uint32_t LogicalDriveMask() const override;
+  bool VolumeDeviceOpens(Char letter) const override;
+
  private:
+  struct Failure {
+    FakeOp op;
+    String path;
+    uint32_t systemCode;
+  };
+  static Char LetterKey(Char letter);
+  // Runs the hook, then finds an injected failure for op on path or other.
+  FsResult Intercept(FakeOp op, const String& path, const String& other = String());
+
   FakeNode& MakeNode(const String& path, bool isFolder);
   FakeNode& Existing(const String& path) const;
   // The node at path when the interface may touch it; null with systemCode set otherwise.
@@ -80,6 +117,10 @@ class FakeFileSystem : public IFileSystem {
   mutable std::vector<String> m_statusLog;
   mutable std::vector<String> m_listLog;
   mutable size_t m_volumeQueries = 0;
+  std::vector<Failure> m_failures;
+  bool m_copyCallsProgress = true;
+  std::set<Char> m_bareDrives;
+  std::set<Char> m_closedDevices;
 };
 
 }  // namespace vl::test

@@ -1,22 +1,14 @@
 #include "tests/win32/ClientLauncher.h"
 
-#include "client/model/PathJoin.h"
+#include "tests/win32/ProgramCopy.h"
 #include "tests/win32/WindowProbe.h"
 
 namespace vl::test {
 
-String BuiltClientPath() {
-  // The build passes the Unix path of the client; Wine's Z: drive is the Unix root.
-  const std::string unixPath = VL_CLIENT_EXE;
-  String path = L"Z:";
-  for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  return path;
-}
+String BuiltClientPath() { return WindowsPathOfUnixPath(VL_CLIENT_EXE); }
 
 String InstallClient(const String& folder, const String& fileName) {
-  const String target = model::JoinPath(folder, fileName);
-  if (!CopyFileW(BuiltClientPath().c_str(), target.c_str(), FALSE)) return String();
-  return target;
+  return InstallProgram(BuiltClientPath(), folder, fileName);
 }
 
 std::unique_ptr<ChildProcess> StartClient(const String& exePath, const std::vector<String>& args) {

@@ -1,0 +1,38 @@
+// The frame's entry points into features that arrive with later work: the update hand-over,
+// the NAS connection, real-time backup, the automatic-backup timers and the settings dialog.
+// Until they exist each entry point is inert and says so in the debug trace, so that a test can
+// see the frame reach it.
+#include "client/app/MainFrm.h"
+#include "client/app/VaultlineApp.h"
+
+namespace vl {
+namespace {
+
+void TraceHook(const wchar_t* name) {
+  GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] hook %s\n", name);
+}
+
+}  // namespace
+
+bool CMainFrame::LaunchUpdate() {
+  TraceHook(L"update launch");
+  return false;
+}
+
+void CMainFrame::ConnectNas() { TraceHook(L"NAS connect"); }
+
+void CMainFrame::StartRealTime() { TraceHook(L"real-time start"); }
+
+void CMainFrame::ArmBackupTimers() { TraceHook(L"backup timers"); }
+
+void CMainFrame::RunSettingsDialog() { TraceHook(L"settings dialog"); }
+
+bool CMainFrame::IsRealTimeRunning() const { return false; }
+
+void CMainFrame::StopRealTime() { TraceHook(L"real-time stop"); }
+
+void CMainFrame::DisconnectNas() {
+  if (!m_strNetDrive.empty()) TraceHook(L"NAS disconnect");
+}
+
+}  // namespace vl

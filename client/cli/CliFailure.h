@@ -1,0 +1,16 @@
+#pragma once
+// How a vlbackup command gives up: one line on stderr, exit status 1.
+#include "core/base/String.h"
+
+namespace vl {
+
+enum ExitStatus : int {
+  kExitOk = 0,
+  kExitFailed = 1,  // usage, unreadable set, a set that could not be written
+};
+
+int Fail(const String& text);
+// The framework's messages do not always name the file, so the line always starts with it.
+int FailOnFile(const String& path, const String& message);
+
+}  // namespace vl

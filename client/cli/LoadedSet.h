@@ -1,0 +1,20 @@
+#pragma once
+// The backup set a command works on, loaded by the same rules for every command.
+#include "client/cli/CliArgs.h"
+#include "client/model/SourceList.h"
+#include "client/model/VaultlineDoc.h"
+
+namespace vl {
+
+// The set in memory, loaded from its file or new.
+struct LoadedSet {
+  CSourceList items;
+  CVaultlineDoc doc{items};
+  String dataFolder;  // the client's data folder, for the defaults a run falls back on
+};
+
+// --set FILE or the client's own set (see SetLocation). On failure the reason is on stderr
+// and status holds the exit status.
+bool LoadSet(const CliCommand& command, LoadedSet& set, int& status);
+
+}  // namespace vl

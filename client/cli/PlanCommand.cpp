@@ -1,0 +1,56 @@
+#include "client/cli/PlanCommand.h"
+
+#include "client/cli/CliFailure.h"
+#include "client/cli/Console.h"
+#include "client/cli/LoadedSet.h"
+#include "client/cli/PlanJson.h"
+#include "client/cli/PlanOptions.h"
+#include "client/cli/PlanRun.h"
+#include "client/cli/ResourceTexts.h"
+#include "client/engine/BackupEngine.h"
+#include "client/engine/Clock.h"
+#include "client/engine/LineProgressView.h"
+#include "client/engine/RunStatsReport.h"
+#include "win32/FileSystemWin32.h"
+
+namespace vl {
+namespace {
+
+// Status lines go to stderr so that stdout stays one parseable result.
+LineProgressView MakeStatusView() {
+  return LineProgressView([](const String& line) { WriteErr(line + VLT("\n")); });
+}
+
+void PrintPlan(const CRunState& state, const PlanOptions& options) {
+  if (options.json) {
+    WritePlanJson(state.jobList, state.stats, [](const std::string& utf8) { WriteOut(utf8); });
+  } else {
+    WriteOut(RunStatsText(state.stats));
+  }
+}
+
+}  // namespace
+
+int RunPlan(const CliCommand& command) {
+  PlanOptions options;
+  String error;
+  if (!ParsePlanOptions(command.args, options, error)) return Fail(error);
+  LoadedSet set;
+  int status = kExitOk;
+  if (!LoadSet(command, set, status)) return status;
+
+  win32::FileSystemWin32 fs;
+  ResourceTexts texts;
+  LineProgressView view = MakeStatusView();
+  SystemClock clock;
+  CBackupEngine engine(fs, texts, view, clock);
+  RunStats& stats = engine.State().stats;
+  stats.startTime = clock.NowUtcSeconds();
+  PlanItems(engine, set.items, PlanTargetFolder(set.doc.m_settings, set.dataFolder),
+            options.synchronize);
+  stats.endTime = clock.NowUtcSeconds();
+  PrintPlan(engine.State(), options);
+  return kExitOk;
+}
+
+}  // namespace vl

@@ -1,0 +1,86 @@
+#include "client/engine/JobExecutor.h"
+
+#include "client/engine/BackupEngine.h"
+#include "client/engine/FileCopy.h"
+#include "client/engine/JobActions.h"
+#include "client/engine/TreeRemoval.h"
+#include "client/model/JobItem.h"
+#include "core/fs/FileSystem.h"
+
+namespace vl {
+
+CJobExecutor::CJobExecutor(CBackupEngine& engine, int32_t historyMode)
+    : m_engine(engine), m_historyMode(historyMode) {}
+
+void CJobExecutor::Execute(const CJobItem& job) {
+  if (job.isFolder) {
+    ExecuteFolderJob(job);
+  } else {
+    ExecuteFileJob(job);
+  }
+}
+
+void CJobExecutor::ExecuteFolderJob(const CJobItem& job) {
+  if (m_engine.State().CancelRequested()) return;
+  switch (job.action) {
+    case JOB_CREATE_FOLDER: MakeTargetFolder(job); break;
+    case JOB_EXISTING_FOLDER: ExecuteChildren(job); break;
+    case JOB_DELETE_FOLDER: RemoveTargetTree(job); break;
+    default: break;
+  }
+}
+
+void CJobExecutor::ExecuteFileJob(const CJobItem& job) {
+  if (m_engine.State().CancelRequested()) return;
+  switch (job.action) {
+    case JOB_NEW_FILE:
+    case JOB_CHANGED_FILE: CopyFileJob(m_engine, job, m_historyMode); break;
+    case JOB_DELETE_FILE: RemoveTargetFile(job); break;
+    default: break;
+  }
+}
+
+// The children of a folder that could not be created cannot succeed; their bytes count as
+// done so that the bar still reaches the end.
+void CJobExecutor::MakeTargetFolder(const CJobItem& job) {
+  m_engine.UpdateProgress(job.name);
+  if (m_engine.FileSystem().CreateFolder(job.targetPath).Ok()) {
+    ++m_engine.State().stats.createdFolders;
+    ExecuteChildren(job);
+    return;
+  }
+  RecordError(job.targetPath, IDS_CREATE_FOLDER_FAILED);
+  m_engine.State().stats.doneBytes += FolderTotalSize(job);
+  m_engine.UpdateProgress(job.name);
+}
+
+// The children exist for the analysis' counts; the tree goes at once.
+void CJobExecutor::RemoveTargetTree(const CJobItem& job) {
+  CRunState& state = m_engine.State();
+  if (DeleteTree(m_engine.FileSystem(), state, job.targetPath, true)) {
+    ++state.stats.deletedFolders;
+  } else {
+    RecordError(job.sourcePath, IDS_DELETE_FOLDER_FAILED);
+  }
+  state.stats.doneBytes += FolderTotalSize(job);
+}
+
+void CJobExecutor::RemoveTargetFile(const CJobItem& job) {
+  CRunState& state = m_engine.State();
+  if (m_engine.FileSystem().RemoveFile(job.targetPath).Ok()) {
+    ++state.stats.deletedFiles;
+  } else {
+    RecordError(job.sourcePath, IDS_DELETE_FILE_FAILED);
+  }
+  state.stats.doneBytes += static_cast<int64_t>(job.size);
+}
+
+void CJobExecutor::ExecuteChildren(const CJobItem& job) {
+  for (const auto& child : job.children) Execute(*child);
+}
+
+void CJobExecutor::RecordError(const String& path, TextId text) {
+  m_engine.State().AddError(path, m_engine.Texts().Text(text));
+}
+
+}  // namespace vl

@@ -1,0 +1,35 @@
+#pragma once
+// The execution phase: carries out the analysed jobs in order. A failed job becomes an error
+// record and the run goes on; only the cancel flag stops it, checked as each job starts.
+#include <cstdint>
+
+#include "client/engine/TextProvider.h"
+#include "core/base/String.h"
+
+namespace vl {
+
+class CBackupEngine;
+class CJobItem;
+
+class CJobExecutor {
+ public:
+  // historyMode: the settings' m_nHistoryMode (HISTORY_MODE_ARCHIVE keeps replaced versions).
+  CJobExecutor(CBackupEngine& engine, int32_t historyMode);
+
+  // Either of the two below, by the job's kind.
+  void Execute(const CJobItem& job);
+  void ExecuteFolderJob(const CJobItem& job);
+  void ExecuteFileJob(const CJobItem& job);
+
+ private:
+  void MakeTargetFolder(const CJobItem& job);
+  void RemoveTargetTree(const CJobItem& job);
+  void RemoveTargetFile(const CJobItem& job);
+  void ExecuteChildren(const CJobItem& job);
+  void RecordError(const String& path, TextId text);
+
+  CBackupEngine& m_engine;
+  int32_t m_historyMode;
+};
+
+}  // namespace vl

@@ -1,0 +1,16 @@
+#pragma once
+// Fitting a line of text into a width by cutting its end and adding "...". The measure is the
+// caller's (a device context's text extent on Windows), so the rule itself is testable anywhere.
+#include <functional>
+
+#include "core/base/String.h"
+
+namespace vl {
+
+using TextMeasure = std::function<int(const String&)>;
+
+// The text itself when its width plus 2 is less than available; otherwise the longest prefix
+// whose width plus that of "..." plus 2 is less than available, followed by "...".
+String ShortenToWidth(const String& text, int available, const TextMeasure& measure);
+
+}  // namespace vl

@@ -1,0 +1,30 @@
+#include "client/cli/PlanOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace vl {
+namespace {
+
+TEST(PlanOptions, FlagsInAnyOrderOrNone) {
+  PlanOptions options;
+  String error;
+  ASSERT_TRUE(ParsePlanOptions({}, options, error));
+  EXPECT_FALSE(options.synchronize);
+  EXPECT_FALSE(options.json);
+  ASSERT_TRUE(ParsePlanOptions({VLT("--json"), VLT("--sync")}, options, error));
+  EXPECT_TRUE(options.synchronize);
+  EXPECT_TRUE(options.json);
+}
+
+TEST(PlanOptions, AnythingElseOrARepeatedFlagIsRefusedWithAReason) {
+  for (const auto& args : std::vector<std::vector<String>>{
+           {VLT("--mirror")}, {VLT("out.json")}, {VLT("--sync"), VLT("--sync")}, {VLT("")}}) {
+    PlanOptions options;
+    String error;
+    EXPECT_FALSE(ParsePlanOptions(args, options, error));
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+}  // namespace
+}  // namespace vl
