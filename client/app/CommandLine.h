@@ -1,8 +1,8 @@
 #pragma once
 // What the client's command line asks for. Flags start with '/' or '-'; the first argument
-// that is not a flag names a backup-set file. Flags other than "check" (the framework's
-// standard switches for printing, DDE or automation) mean nothing to the client and are
-// skipped.
+// that is not a flag names a backup-set file. Flags (the framework's standard switches for
+// printing, DDE or automation) mean nothing here and are skipped; "/check" is the start-up
+// sequence's to read, by its own rule (the first argument only).
 #include <vector>
 
 #include "core/base/String.h"
@@ -10,7 +10,6 @@
 namespace vl {
 
 struct StartupCommand {
-  bool check = false;  // "/check": hand over to the updater once the client is up
   String setFile;      // empty when no file was named
 };
 

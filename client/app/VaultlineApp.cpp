@@ -48,6 +48,8 @@ CVaultlineApp::~CVaultlineApp() = default;
 CVaultlineApp* GetVaultlineApp() { return static_cast<CVaultlineApp*>(AfxGetApp()); }
 
 bool CVaultlineApp::InitInstance() {
+  // Probing drive letters for backup items must never stop on a "no disk" box.
+  ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS);
   m_bDebugTrace = IsDebugTraceRequested() ? 1 : 0;
   if (!AcquireSingleInstance()) return false;
   INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
@@ -57,7 +59,6 @@ bool CVaultlineApp::InitInstance() {
   DebugTrace(L"[VAULTLINE][Startup] data folder: %s\n", m_strDataFolder.c_str());
   RegisterShellFileTypes();
   const StartupCommand command = ParseStartupCommand(GetArgs());
-  m_bCheckUpdate = command.check;
   if (!OpenOrCreateDocument(ChooseSetFile(FindFirstSetFile(GetConfigFolder()), command.setFile)))
     return false;
   return CreateMainFrame();

@@ -50,8 +50,6 @@ class CVaultlineApp : public CWinAppBase {
   String m_strBackupFolder;
   int32_t m_bDebugTrace = 0;
   int32_t m_bTargetReady = 0;
-  // "/check" was on the command line: the start-up timer hands over to the updater.
-  bool m_bCheckUpdate = false;
 
  private:
   bool AcquireSingleInstance();

@@ -50,23 +50,16 @@ TEST(StartupRules, SetFileFromConfigWinsOverTheCommandLine) {
 
 TEST(CommandLine, FirstNonFlagIsTheSetFile) {
   const StartupCommand command = ParseStartupCommand({L"/check", L"a.bsf", L"b.bsf"});
-  EXPECT_TRUE(command.check);
   EXPECT_EQ(command.setFile, L"a.bsf");
 }
 
-TEST(CommandLine, FlagsStartWithSlashOrDashAndIgnoreCase) {
-  EXPECT_TRUE(ParseStartupCommand({L"-CHECK"}).check);
-  EXPECT_TRUE(ParseStartupCommand({L"/Check"}).check);
-  EXPECT_FALSE(ParseStartupCommand({L"/checker"}).check);
-  const StartupCommand command = ParseStartupCommand({L"/dde", L"-Embedding"});
-  EXPECT_FALSE(command.check);
-  EXPECT_EQ(command.setFile, L"");
+TEST(CommandLine, FlagsStartWithSlashOrDashAndNeverNameASetFile) {
+  EXPECT_EQ(ParseStartupCommand({L"/dde", L"-Embedding"}).setFile, L"");
+  EXPECT_EQ(ParseStartupCommand({L"-p", L"x.bsf"}).setFile, L"x.bsf");
 }
 
 TEST(CommandLine, EmptyArgumentsMeanANewSet) {
-  const StartupCommand command = ParseStartupCommand({});
-  EXPECT_FALSE(command.check);
-  EXPECT_TRUE(command.setFile.empty());
+  EXPECT_TRUE(ParseStartupCommand({}).setFile.empty());
 }
 
 TEST(SetFileLookup, FoldersNamedLikeSetFilesAreSkipped) {

@@ -1,5 +1,5 @@
 // A share and a moving drive made from links in the Wine prefix by run-with-mappings.sh, which
-// names them in the environment; without it these tests are skipped. The drive's volume serial
+// names them in the environment; only that script runs these tests. The drive's volume serial
 // number is what Wine reads from the .windows-serial file in the mapped folder.
 #include <windows.h>
 
@@ -29,7 +29,7 @@ class WineMappings : public RealRunFixture {
     const String moved = Env(L"VL_TEST_DRIVE_MOVE");  // e.g. "MN": from M: to N:
     const String serial = Env(L"VL_TEST_DRIVE_SERIAL");
     if (share.empty() || moved.size() != 2 || serial.empty()) {
-      GTEST_SKIP() << "needs the mappings of run-with-mappings.sh";
+      GTEST_FAIL() << "run through run-with-mappings.sh, which makes the mappings";
     }
     oldLetter = moved[0];
     newLetter = moved[1];
