@@ -6,6 +6,7 @@
 
 #include "resources/client/resource.h"
 #include "tests/win32/ClientLauncher.h"
+#include "tests/win32/ClientModuleTest.h"
 
 namespace vl::test {
 namespace {
@@ -19,23 +20,11 @@ String VersionString(const std::vector<BYTE>& info, const wchar_t* name) {
   return String(value, length > 0 ? length - 1 : 0);
 }
 
-class ClientResources : public ::testing::Test {
+class ClientResources : public ClientModuleTest {
  protected:
-  void SetUp() override {
-    m_module = LoadLibraryExW(BuiltClientPath().c_str(), nullptr,
-                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(m_module, nullptr) << GetLastError();
-  }
-  void TearDown() override {
-    if (m_module) FreeLibrary(m_module);
-  }
   std::string Resource(const wchar_t* type, UINT id) {
-    HRSRC found = FindResourceW(m_module, MAKEINTRESOURCEW(id), type);
-    if (!found) return std::string();
-    const char* data = static_cast<const char*>(LockResource(LoadResource(m_module, found)));
-    return std::string(data, SizeofResource(m_module, found));
+    return Bytes(FindResourceW(m_module, MAKEINTRESOURCEW(id), type));
   }
-  HMODULE m_module = nullptr;
 };
 
 TEST_F(ClientResources, VersionIs1001FromKestrava) {

@@ -15,6 +15,7 @@
 // (keep this order)
 #include "client/engine/TextProvider.h"
 #include "tests/win32/ClientLauncher.h"
+#include "tests/win32/ClientModuleTest.h"
 
 // The engine's ids and the resource ids name the same texts.
 static_assert(IDS_MSG_ALREADY_REGISTERED == vl::IDS_ALREADY_REGISTERED);
@@ -164,16 +165,8 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
   return TRUE;
 }
 
-class ClientTranslations : public ::testing::Test {
+class ClientTranslations : public ClientModuleTest {
  protected:
-  void SetUp() override {
-    m_module = LoadLibraryExW(BuiltClientPath().c_str(), nullptr,
-                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(m_module, nullptr) << GetLastError();
-  }
-  void TearDown() override {
-    if (m_module) FreeLibrary(m_module);
-  }
 
   std::set<LANGID> Languages(LPCWSTR type, UINT id) const {
     std::set<LANGID> langs;
@@ -185,10 +178,7 @@ class ClientTranslations : public ::testing::Test {
   // The resource exactly in lang; empty when that language has none.
   std::string Resource(LPCWSTR type, UINT id, LANGID lang) const {
     if (Languages(type, id).count(lang) == 0) return std::string();
-    HRSRC found = FindResourceExW(m_module, type, MAKEINTRESOURCEW(id), lang);
-    if (!found) return std::string();
-    const char* data = static_cast<const char*>(LockResource(LoadResource(m_module, found)));
-    return std::string(data, SizeofResource(m_module, found));
+    return Bytes(FindResourceExW(m_module, type, MAKEINTRESOURCEW(id), lang));
   }
 
   // The entries of a string-table block in lang, indexed 0 to 15 within the block.
@@ -209,7 +199,6 @@ class ClientTranslations : public ::testing::Test {
 
   String Text(UINT id, LANGID lang) const { return Block(id / 16 + 1, lang)[id % 16]; }
 
-  HMODULE m_module = nullptr;
 };
 
 TEST_F(ClientTranslations, EnglishTextsAreTheProductsWording) {

@@ -14,6 +14,7 @@
 #include "client/engine/SourceRegistration.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/SourceList.h"
+#include "tests/support/ErrorRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/RecordingProgressView.h"
 #include "tests/support/RecordingRunObserver.h"
@@ -27,7 +28,6 @@ namespace vl::test {
 constexpr int64_t kOld = 1'394'000'000;
 constexpr int64_t kNew = kOld + 3600;
 
-using ErrorRecord = std::pair<String, String>;
 
 // The real file system with a moment to act in between the copy's own checks and the copy.
 class HookedFileSystem : public win32::FileSystemWin32 {
@@ -70,17 +70,9 @@ class RealRunFixture : public ::testing::Test {
 
   const RunStats& Stats() const { return engine.State().stats; }
 
-  std::vector<ErrorRecord> Errors() const {
-    std::vector<ErrorRecord> errors;
-    for (const auto& error : engine.State().errorList) {
-      errors.emplace_back(error->path, error->message);
-    }
-    return errors;
-  }
+  std::vector<ErrorRecord> Errors() const { return ErrorRecords(engine.State()); }
 
-  static ErrorRecord Error(const String& path, TextId text) {
-    return {path, EnglishTexts().Text(text)};
-  }
+  static ErrorRecord Error(const String& path, TextId text) { return ExpectedError(path, text); }
 
   TempFolder temp;
   const String source;

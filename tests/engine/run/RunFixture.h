@@ -12,6 +12,7 @@
 #include "client/engine/SourceRecognition.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/SourceList.h"
+#include "tests/support/ErrorRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeFileSystem.h"
 #include "tests/support/RecordingProgressView.h"
@@ -23,7 +24,6 @@ constexpr int64_t kOld = 1'394'000'000;
 constexpr int64_t kNew = kOld + 3600;
 constexpr int64_t kRunStart = 1'394'010'422;
 
-using ErrorRecord = std::pair<String, String>;
 
 class RunFixture : public ::testing::Test {
  protected:
@@ -57,17 +57,9 @@ class RunFixture : public ::testing::Test {
   CRunState& State() { return engine.State(); }
   const RunStats& Stats() { return engine.State().stats; }
 
-  std::vector<ErrorRecord> Errors() {
-    std::vector<ErrorRecord> errors;
-    for (const auto& error : engine.State().errorList) {
-      errors.emplace_back(error->path, error->message);
-    }
-    return errors;
-  }
+  std::vector<ErrorRecord> Errors() { return ErrorRecords(engine.State()); }
 
-  static ErrorRecord Error(const String& path, TextId text) {
-    return {path, EnglishTexts().Text(text)};
-  }
+  static ErrorRecord Error(const String& path, TextId text) { return ExpectedError(path, text); }
 
   FakeFileSystem fs;
   EnglishTexts texts;
