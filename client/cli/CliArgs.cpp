@@ -33,9 +33,19 @@ String CliUsage() {
       "usage: vlbackup [--set FILE] COMMAND\n"
       "  show          print the backup set as JSON (UTF-8)\n"
       "  resave OUT    write the loaded set to OUT in the set-file format\n"
+      "  add PATH      add a folder or file as a backup item; the set is saved at once\n"
+      "  remove INDEX  remove the item at INDEX (0 is the first item show lists); saved\n"
+      "  target PATH   back up into the folder PATH from now on; saved\n"
       "  plan [--sync] [--json]\n"
       "                what a backup would do: the counters, or with --json the job tree\n"
       "                and the counters; --sync plans deletions of what the source lacks\n"
+      "  run [--sync] [--item N] [--json]\n"
+      "                back up every item (or only item N) into the target, with the\n"
+      "                progress on stderr and the report on stdout (--json: as JSON);\n"
+      "                --sync also deletes from the target what the source no longer has.\n"
+      "                Ctrl+C cancels. Exit status: 0 done, 2 done with errors,\n"
+      "                3 cancelled, 1 could not run\n"
+      "add, remove, target and run refuse while the Vaultline client is running.\n"
       "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n");
 }
 

@@ -6,7 +6,9 @@ namespace vl {
 
 enum ExitStatus : int {
   kExitOk = 0,
-  kExitFailed = 1,  // usage, unreadable set, a set that could not be written
+  kExitFailed = 1,     // usage, unreadable set, a set that could not be written, nothing to run
+  kExitErrors = 2,     // a run that completed with error records
+  kExitCancelled = 3,  // a run cancelled by Ctrl+C
 };
 
 int Fail(const String& text);

@@ -29,4 +29,9 @@ void WriteOut(const std::string& utf8) { WriteAll(STD_OUTPUT_HANDLE, utf8); }
 void WriteOut(const String& text) { WriteAll(STD_OUTPUT_HANDLE, ToUtf8(text)); }
 void WriteErr(const String& text) { WriteAll(STD_ERROR_HANDLE, ToUtf8(text)); }
 
+bool ErrIsConsole() {
+  DWORD mode = 0;
+  return ::GetConsoleMode(::GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 }  // namespace vl

@@ -11,5 +11,7 @@ void ConsoleInit();
 void WriteOut(const std::string& utf8);
 void WriteOut(const String& text);
 void WriteErr(const String& text);
+// Whether stderr is a console window, where a line can be rewritten in place.
+bool ErrIsConsole();
 
 }  // namespace vl

@@ -1,21 +1,29 @@
 #!/usr/bin/env python3
-"""vlbackup.exe under Wine: shows and re-saves backup sets, reports unreadable ones, and plans
-backups of real folder trees.
+"""vlbackup.exe under Wine: shows and re-saves backup sets, reports unreadable ones, plans
+backups of real folder trees, changes sets, runs backups, and stays off the set while the client
+runs.
 
-Usage: vlbackup_cli_test.py PATH/TO/vlbackup.exe
+Usage: vlbackup_cli_test.py VLBACKUP_EXE HELPER_EXE CLIENT_EXE
+  (vlbackup.exe, vlbackup_test_helper.exe and Vaultline.exe of the cross tree)
 """
+import filecmp
 import json
 import os
+import re
 import shutil
+import signal
 import struct
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
 EXE = None
+HELPER = None
+CLIENT = None
 
 
 def win(path):
@@ -36,11 +44,11 @@ def text(s):
     return b"\xff\xfe\xff" + length + units
 
 
-def settings(backup_path, reserved2="", mode=0, auto=0, nas=0):
+def settings(backup_path, reserved2="", mode=0, auto=0, nas=0, history=0):
     i32 = lambda v: struct.pack("<i", v)
     u32 = lambda v: struct.pack("<I", v)
     return (text(backup_path) + text(reserved2) + text("") * 3 + text("OK") + text("") + i32(1)
-            + i32(mode) + i32(auto) + text("10") + text("4") + i32(0) + u32(nas)
+            + i32(mode) + i32(auto) + text("10") + text("4") + i32(history) + u32(nas)
             + text("share") + text("admin") + text("pw") + text("") * 2 + i32(7) + text("r21"))
 
 
@@ -57,10 +65,24 @@ SAMPLE = settings("\\\\127.0.0.5\\share\\Backup", reserved2="kept", mode=2, auto
                                           (0, "D:\\\u00c9t\u00e9 \ud55c\uae00", 0))
 
 
+def setUpModule():
+    """A prefix made on first use takes a while; made here, it costs no test its timeout."""
+    subprocess.run([WINE_RUN], check=True, timeout=600)
+
+
+def wine(program, *args, cwd=None, timeout=120):
+    """Runs a Windows program; its output goes through files rather than pipes, because a Wine
+    server that this program happens to start inherits the pipes and would hold them open."""
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        done = subprocess.run([WINE_RUN, program, *args], stdout=out, stderr=err, cwd=cwd,
+                              timeout=timeout)
+        out.seek(0)
+        err.seek(0)
+        return subprocess.CompletedProcess(done.args, done.returncode, out.read(), err.read())
+
+
 def vlbackup(*args, cwd=None):
-    env = dict(os.environ)
-    return subprocess.run([WINE_RUN, EXE, *args], capture_output=True, cwd=cwd, env=env,
-                          timeout=120)
+    return wine(EXE, *args, cwd=cwd)
 
 
 class VlbackupTest(unittest.TestCase):
@@ -132,7 +154,7 @@ class VlbackupTest(unittest.TestCase):
         shutil.copy(EXE, exe)
         os.makedirs(os.path.join(self.dir, "prog", "Config", "folder.bsf"))
         self.write("prog/Config/mine.bsf", SAMPLE)
-        result = subprocess.run([WINE_RUN, exe, "show"], capture_output=True, timeout=120)
+        result = wine(exe, "show")
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertEqual(len(json.loads(result.stdout)["items"]), 2)
 
@@ -140,7 +162,7 @@ class VlbackupTest(unittest.TestCase):
         exe = os.path.join(self.dir, "prog", "vlbackup.exe")
         os.makedirs(os.path.dirname(exe))
         shutil.copy(EXE, exe)
-        result = subprocess.run([WINE_RUN, exe, "show"], capture_output=True, timeout=120)
+        result = wine(exe, "show")
         self.assertEqual(result.returncode, 0, result.stderr)
         shown = json.loads(result.stdout)
         self.assertEqual(shown["items"], [])
@@ -339,6 +361,327 @@ def items_of(paths):
     return items(*[(0, win(p), 1) for p in paths])
 
 
+SUCCESS = "The process has been completed successfully"
+NOTHING = "There is no item to be backed up."
+HISTORY_NAME = re.compile(r"^(.*)_VL(\d{14})(\.[^.]*)?$")
+
+
+def tree_files(root, skip=("_VLHistory",)):
+    """Every file below root as a relative path, history folders left out."""
+    found = []
+    for folder, dirs, files in os.walk(root):
+        dirs[:] = [d for d in dirs if d not in skip]
+        found += [os.path.relpath(os.path.join(folder, f), root) for f in files]
+    return sorted(found)
+
+
+def history_files(root):
+    found = []
+    for folder, dirs, files in os.walk(root):
+        if os.path.basename(folder) == "_VLHistory":
+            found += [os.path.join(folder, f) for f in files]
+    return sorted(found)
+
+
+def report_lines(result):
+    return result.stdout.decode("utf-8").splitlines()
+
+
+def figures(result):
+    """The report's "Label: value" lines as a dict."""
+    return dict(line.split(": ", 1) for line in report_lines(result)[1:7])
+
+
+class EditTest(unittest.TestCase):
+    """add, remove and target change the set and save it at once."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="vledit-")
+        for name in ("A", "B"):
+            os.makedirs(os.path.join(self.dir, "src", name))
+
+    def tearDown(self):
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def shown(self, *set_args):
+        result = vlbackup(*set_args, "show")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return json.loads(result.stdout)
+
+    def test_a_new_set_is_saved_as_the_default_set_beside_the_program(self):
+        prog = os.path.join(self.dir, "prog")
+        os.makedirs(prog)
+        exe = os.path.join(prog, "vlbackup.exe")
+        shutil.copy(EXE, exe)
+        result = wine(exe, "add", win(os.path.join(self.dir, "src", "A")))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(os.path.isfile(os.path.join(prog, "Config", "Default.bsf")))
+        shown = json.loads(wine(exe, "show").stdout)
+        self.assertEqual([i["path"] for i in shown["items"]],
+                         [win(os.path.join(self.dir, "src", "A"))])
+
+    def test_add_refuses_a_duplicate_and_remove_and_target_persist(self):
+        set_file = os.path.join(self.dir, "edit.bsf")
+        with open(set_file, "wb") as f:
+            f.write(settings("C:\\Old") + items())
+        on = ("--set", win(set_file))
+        a, b = win(os.path.join(self.dir, "src", "A")), win(os.path.join(self.dir, "src", "B"))
+        for path in (a, b + "\\\\"):
+            result = vlbackup(*on, "add", path)
+            self.assertEqual(result.returncode, 0, result.stderr)
+        shown = self.shown(*on)
+        self.assertEqual([i["path"] for i in shown["items"]], [a, b])
+        self.assertEqual([i["recognized"] for i in shown["items"]], [1, 1])
+        self.assertNotEqual(shown["items"][0]["volumeSerial"], 0)
+
+        duplicate = vlbackup(*on, "add", a.lower())
+        self.assertEqual(duplicate.returncode, 1)
+        self.assertEqual(duplicate.stdout, b"")
+        self.assertIn("The folder is already registered.", duplicate.stderr.decode("utf-8"))
+        self.assertEqual(len(self.shown(*on)["items"]), 2)
+
+        self.assertEqual(vlbackup(*on, "remove", "0").returncode, 0)
+        target = os.path.join(self.dir, "target")
+        self.assertEqual(vlbackup(*on, "target", win(target)).returncode, 0)
+        shown = self.shown(*on)
+        self.assertEqual([i["path"] for i in shown["items"]], [b])
+        self.assertEqual(shown["settings"]["m_strBackupPath"], win(target))
+
+    def test_bad_edits_fail_with_status_1_and_change_nothing(self):
+        set_file = os.path.join(self.dir, "edit.bsf")
+        data = settings("C:\\Old") + items_of([os.path.join(self.dir, "src", "A")])
+        with open(set_file, "wb") as f:
+            f.write(data)
+        on = ("--set", win(set_file))
+        for args in (["remove", "1"], ["remove", "-1"], ["remove"], ["add"],
+                     ["add", win(os.path.join(self.dir, "missing"))], ["target"],
+                     ["target", "a", "b"]):
+            with self.subTest(args):
+                result = vlbackup(*on, *args)
+                self.assertEqual(result.returncode, 1)
+                self.assertNotEqual(result.stderr, b"")
+        with open(set_file, "rb") as f:
+            self.assertEqual(f.read(), data)
+
+
+class RunTest(unittest.TestCase):
+    """`run` on real trees: Docs in src is the item, target the backup folder."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="vlrun-")
+        self.src = os.path.join(self.dir, "src")
+        self.docs = os.path.join(self.src, "Docs")
+        self.target = os.path.join(self.dir, "target")
+        os.makedirs(self.target)
+        self.make_file("Docs/a.txt", b"hello")
+        self.make_file("Docs/r\u00e9sum\u00e9.txt", b"cv")
+        self.make_file("Docs/sub/b.txt", b"1234567")
+        self.make_file("Docs/sub/deep/big.bin", os.urandom(3 * 1024 * 1024 + 17))
+        os.makedirs(os.path.join(self.docs, "empty"))
+        self.set_file = os.path.join(self.dir, "run.bsf")
+        self.write_set()
+
+    def tearDown(self):
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def make_file(self, rel, data, mtime=WRITTEN):
+        path = os.path.join(self.src, rel)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
+        os.utime(path, (mtime, mtime))
+        return path
+
+    def write_set(self, history=0, paths=None):
+        with open(self.set_file, "wb") as f:
+            f.write(settings(win(self.target), history=history)
+                    + items_of(paths if paths is not None else [self.docs]))
+
+    def run_backup(self, *flags, status=0):
+        result = vlbackup("--set", win(self.set_file), "run", *flags)
+        self.assertEqual(result.returncode, status, result.stderr.decode("utf-8", "replace"))
+        return result
+
+    def copy(self, *parts):
+        return os.path.join(self.target, "Docs", *parts)
+
+    def assert_same_tree(self):
+        self.assertEqual(tree_files(self.docs), tree_files(self.copy()))
+        diff = subprocess.run(["diff", "-r", "-x", "_VLHistory", self.docs, self.copy()],
+                              capture_output=True)
+        self.assertEqual(diff.returncode, 0, diff.stdout)
+        for rel in tree_files(self.docs):
+            self.assertEqual(int(os.stat(os.path.join(self.docs, rel)).st_mtime),
+                             int(os.stat(self.copy(rel)).st_mtime), rel)
+
+    def test_a_first_run_copies_everything_and_an_unchanged_rerun_finds_nothing(self):
+        result = self.run_backup()
+        lines = report_lines(result)
+        self.assertEqual(lines[0], SUCCESS)
+        self.assertEqual([line.split(": ")[0] for line in lines[1:]],
+                         ["File", "Folder", "New Backup", "Update", "Total Size",
+                          "Estimated time"])
+        shown = figures(result)
+        self.assertEqual((shown["File"], shown["Folder"], shown["New Backup"], shown["Update"]),
+                         ("4", "4", "4", "0"))
+        self.assertEqual(shown["Total Size"], "3.00 MB")
+        self.assertRegex(shown["Estimated time"], r"^\d\d:\d\d:\d\d$")
+        progress = result.stderr.decode("utf-8")
+        self.assertNotIn("\r", progress)
+        self.assertIn("Analyzing : Docs\n", progress)
+        self.assertIn("Backup: big.bin (", progress)
+        self.assert_same_tree()
+        self.assertTrue(os.path.isdir(self.copy("empty")))
+
+        again = self.run_backup()
+        self.assertEqual(again.stdout.decode("utf-8"), NOTHING + "\n")
+        self.assertEqual(history_files(self.target), [])
+
+    def test_a_changed_file_keeps_its_old_version_in_history(self):
+        self.run_backup()
+        self.make_file("Docs/sub/b.txt", b"changed!", mtime=WRITTEN + 60)
+        result = self.run_backup("--json")
+        shown = json.loads(result.stdout)
+        self.assertEqual((shown["completion"], shown["result"], shown["update"],
+                          shown["newBackup"], shown["errors"]), ("done", SUCCESS, 1, 0, []))
+        self.assert_same_tree()
+        kept = history_files(self.target)
+        self.assertEqual(len(kept), 1)
+        self.assertEqual(os.path.dirname(kept[0]), self.copy("sub", "_VLHistory"))
+        match = HISTORY_NAME.match(os.path.basename(kept[0]))
+        self.assertTrue(match, kept[0])
+        self.assertEqual((match.group(1), match.group(3)), ("b", ".txt"))
+        with open(kept[0], "rb") as f:
+            self.assertEqual(f.read(), b"1234567")
+
+    def test_overwrite_mode_keeps_no_history(self):
+        self.write_set(history=1)
+        self.run_backup()
+        self.make_file("Docs/sub/b.txt", b"changed!", mtime=WRITTEN + 60)
+        self.assertEqual(figures(self.run_backup())["Update"], "1")
+        self.assert_same_tree()
+        self.assertEqual(history_files(self.target), [])
+
+    def test_only_a_synchronizing_run_deletes_target_only_entries_and_history(self):
+        self.run_backup()
+        self.make_file("Docs/a.txt", b"hello again", mtime=WRITTEN + 60)
+        self.run_backup()
+        for rel, data in (("extra.txt", b"x"), ("olddir/x.txt", b"y")):
+            os.makedirs(os.path.dirname(self.copy(rel)), exist_ok=True)
+            with open(self.copy(rel), "wb") as f:
+                f.write(data)
+        self.assertEqual(self.run_backup().stdout.decode("utf-8"), NOTHING + "\n")
+        self.assertTrue(os.path.exists(self.copy("extra.txt")))
+        self.assertEqual(len(history_files(self.target)), 1)
+
+        self.assertEqual(report_lines(self.run_backup("--sync"))[0], SUCCESS)
+        diff = subprocess.run(["diff", "-r", self.docs, self.copy()], capture_output=True)
+        self.assertEqual(diff.returncode, 0, diff.stdout)
+        self.assertEqual(history_files(self.target), [])
+
+    def test_a_locked_source_file_is_one_error_row_and_status_2(self):
+        locked = os.path.join(self.docs, "sub", "b.txt")
+        holder = subprocess.Popen([WINE_RUN, HELPER, "lock", win(locked)], stdin=subprocess.PIPE,
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        try:
+            self.assertEqual(holder.stdout.readline().strip(), b"locked")
+            result = self.run_backup(status=2)
+            json_result = self.run_backup("--json", status=2)
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=60)
+            holder.stdout.close()
+        lines = report_lines(result)
+        self.assertEqual(lines[0], "Error occurred")
+        self.assertEqual(lines[7:], ["File Name\tError",
+                                     win(locked) + "\tFailed to copy the file(s)."])
+        self.assertEqual(json.loads(json_result.stdout)["errors"],
+                         [{"path": win(locked), "message": "Failed to copy the file(s)."}])
+        self.assertEqual(tree_files(self.copy()), [f for f in tree_files(self.docs)
+                                                    if f != os.path.join("sub", "b.txt")])
+
+    def test_only_the_chosen_item_is_backed_up(self):
+        other = os.path.join(self.src, "Other")
+        self.make_file("Other/o.txt", b"o")
+        self.write_set(paths=[self.docs, other])
+        shown = figures(self.run_backup("--item", "1"))
+        self.assertEqual(shown["New Backup"], "1")
+        self.assertEqual(os.listdir(self.target), ["Other"])
+        self.assertEqual(vlbackup("--set", win(self.set_file), "run", "--item", "2").returncode, 1)
+
+    def test_without_a_recognised_item_it_does_not_run(self):
+        for paths in ([], [os.path.join(self.dir, "gone")]):
+            with self.subTest(paths):
+                self.write_set(paths=paths)
+                result = self.run_backup(status=1)
+                self.assertEqual(result.stdout, b"")
+                self.assertIn("Select a folder or file to be backed up.",
+                              result.stderr.decode("utf-8"))
+        self.assertEqual(os.listdir(self.target), [])
+
+
+class ClientRunningTest(unittest.TestCase):
+    """While the client runs (its named mutex exists), nothing may change the set or run."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="vlmutex-")
+        os.makedirs(os.path.join(self.dir, "src", "A"))
+        self.set_file = os.path.join(self.dir, "set.bsf")
+        with open(self.set_file, "wb") as f:
+            f.write(settings(win(os.path.join(self.dir, "target")))
+                    + items_of([os.path.join(self.dir, "src", "A")]))
+        prog = os.path.join(self.dir, "prog")
+        os.makedirs(prog)
+        self.client_exe = os.path.join(prog, "Vaultline.exe")
+        shutil.copy(CLIENT, self.client_exe)
+        self.client = None
+
+    def tearDown(self):
+        if self.client is not None and self.client.poll() is None:
+            os.killpg(self.client.pid, signal.SIGKILL)
+            self.client.wait(timeout=30)
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def edit(self, *args):
+        return vlbackup("--set", win(self.set_file), *args)
+
+    def wait_for(self, condition, what, seconds=90):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            time.sleep(1)
+        self.fail("timed out waiting for " + what)
+
+    def test_set_changes_and_runs_are_refused_until_the_client_has_gone(self):
+        with open(self.set_file, "rb") as f:
+            before = f.read()
+        self.client = subprocess.Popen([WINE_RUN, self.client_exe], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL, start_new_session=True)
+        # Removing an item the set does not have changes nothing, whoever answers.
+        self.wait_for(lambda: b"Vaultline is running" in self.edit("remove", "5").stderr,
+                      "the client's mutex")
+        for args in (["add", win(self.dir)], ["remove", "0"], ["target", "C:\\x"], ["run"]):
+            with self.subTest(args):
+                result = self.edit(*args)
+                self.assertEqual(result.returncode, 1)
+                lines = result.stderr.decode("utf-8").splitlines()
+                refusals = [line for line in lines if "Vaultline is running" in line]
+                self.assertEqual(len(refusals), 1, lines)
+        self.assertEqual(vlbackup("--set", win(self.set_file), "show").returncode, 0)
+        with open(self.set_file, "rb") as f:
+            self.assertEqual(f.read(), before)
+        self.assertFalse(os.path.exists(os.path.join(self.dir, "target")))
+
+        closed = wine(HELPER, "close", "Vaultline MainFrame")
+        self.assertEqual(closed.returncode, 0, closed.stderr)
+        self.client.wait(timeout=60)
+        self.assertEqual(self.edit("add", win(self.dir)).returncode, 0)
+
+
+
 if __name__ == "__main__":
     EXE = sys.argv.pop(1)
+    HELPER = sys.argv.pop(1)
+    CLIENT = sys.argv.pop(1)
     unittest.main(verbosity=1)

@@ -1,0 +1,34 @@
+#include "client/cli/CliFailure.h"
+#include "client/cli/EditArgs.h"
+#include "client/cli/EditCommands.h"
+#include "client/cli/ExclusiveSet.h"
+#include "client/cli/FullPath.h"
+#include "client/cli/ResourceTexts.h"
+#include "client/cli/SaveSet.h"
+#include "client/engine/RunState.h"
+#include "client/engine/SourceRegistration.h"
+#include "win32/FileSystemWin32.h"
+
+namespace vl {
+
+// The dialog only offers folders that exist, so a path that does not is refused here too.
+int RunAdd(const CliCommand& command) {
+  String path;
+  String error;
+  if (!ParsePathArg(command.args, VLT("add"), path, error)) return Fail(error);
+  path = TrimTrailingBackslash(FullPathOf(path));
+  LoadedSet set;
+  int status = kExitOk;
+  if (!LoadSetExclusively(command, set, status)) return status;
+  win32::FileSystemWin32 fs;
+  FileStatus found;
+  if (!fs.GetStatus(path, found)) return FailOnFile(path, VLT("not found"));
+  // The item-only mark for the next run is the dialog's; the next run here is another process.
+  CRunState runMark;
+  if (!AddSourceItem(set.items, path, fs, runMark).added) {
+    return Fail(ResourceTexts().Text(IDS_ALREADY_REGISTERED));
+  }
+  return SaveLoadedSet(set);
+}
+
+}  // namespace vl

@@ -1,0 +1,67 @@
+#include "client/cli/BackupCommand.h"
+
+#include "client/cli/CliFailure.h"
+#include "client/cli/Console.h"
+#include "client/cli/ConsoleProgress.h"
+#include "client/cli/CtrlCancel.h"
+#include "client/cli/ExclusiveSet.h"
+#include "client/cli/PeakMemory.h"
+#include "client/cli/ResourceTexts.h"
+#include "client/cli/RunExitStatus.h"
+#include "client/cli/RunOptions.h"
+#include "client/cli/RunReport.h"
+#include "client/cli/RunStart.h"
+#include "client/engine/BackupEngine.h"
+#include "client/engine/BackupRunner.h"
+#include "client/engine/Clock.h"
+#include "client/engine/RunObserver.h"
+#include "win32/FileSystemWin32.h"
+
+namespace vl {
+namespace {
+
+// The run happens on this thread; Ctrl+C reaches the runner from the console's own thread.
+RunCompletion Execute(CBackupEngine& engine, win32::FileSystemWin32& fs, LoadedSet& set,
+                      const RunOptions& options) {
+  RunSettings settings = RunSettingsFrom(set.doc.m_settings);
+  settings.targetFolder = PrepareTarget(fs, settings.targetFolder, set.dataFolder);
+  engine.State().runItemIndex = options.itemIndex;
+  engine.State().synchronize = options.synchronize;
+  NullRunObserver observer;
+  CBackupRunner runner(engine, fs, set.items, observer);
+  CtrlCancel cancelOnBreak(runner);
+  return runner.RunNow(settings).value_or(DONE_CANCELLED);
+}
+
+void PrintReport(RunCompletion code, const CRunState& state, const ITextProvider& texts,
+                 const RunOptions& options) {
+  if (options.json) {
+    WriteOut(RunReportJson(code, state, texts));
+  } else {
+    WriteOut(RunReportText(code, state, texts));
+  }
+  if (options.stats) WriteErr(PeakMemoryText());
+}
+
+}  // namespace
+
+int RunBackupCommand(const CliCommand& command) {
+  RunOptions options;
+  String error;
+  if (!ParseRunOptions(command.args, options, error)) return Fail(error);
+  LoadedSet set;
+  int status = kExitOk;
+  if (!LoadSetExclusively(command, set, status)) return status;
+  win32::FileSystemWin32 fs;
+  ResourceTexts texts;
+  if (!HasItemToRun(set.items, options.itemIndex, fs, texts)) return kExitFailed;
+  ConsoleProgress progress;
+  SystemClock clock;
+  CBackupEngine engine(fs, texts, progress.View(), clock);
+  const RunCompletion code = Execute(engine, fs, set, options);
+  progress.Finish();
+  PrintReport(code, engine.State(), texts, options);
+  return RunExitStatus(code, engine.State());
+}
+
+}  // namespace vl

@@ -1,0 +1,115 @@
+#include "client/cli/RunReport.h"
+
+#include <gtest/gtest.h>
+
+#include "client/cli/CliFailure.h"
+#include "client/cli/RunExitStatus.h"
+#include "client/engine/TextProvider.h"
+
+namespace vl {
+namespace {
+
+// A string table that has its own text for a few ids, and none for the rest.
+class TableTexts : public ITextProvider {
+ public:
+  String Text(uint32_t id) const override {
+    if (id == IDS_REPORT_SUCCESS) return VLT("Fertig");
+    if (id == IDS_NOTHING_TO_BACK_UP) return VLT("Nichts zu tun");
+    return String();
+  }
+};
+
+class RunReportTest : public ::testing::Test {
+ protected:
+  RunReportTest() {
+    RunStats& s = state.stats;
+    s.fileCount = 12;
+    s.folderCount = 3;
+    s.copiedNew = 10;
+    s.copiedChanged = 2;
+    s.totalBytes = 1048576;
+    s.startTime = 1000;
+    s.endTime = 1000 + 3725;
+  }
+
+  CRunState state;
+  EnglishTexts english;
+};
+
+TEST_F(RunReportTest, ACompletedRunShowsTheResultLineAndTheSixFigures) {
+  EXPECT_EQ(RunReportText(DONE_OK, state, english),
+            VLT("The process has been completed successfully\n"
+                "File: 12\n"
+                "Folder: 3\n"
+                "New Backup: 10\n"
+                "Update: 2\n"
+                "Total Size: 1.00 MB\n"
+                "Estimated time: 01:02:05\n"));
+  EXPECT_EQ(RunExitStatus(DONE_OK, state), kExitOk);
+}
+
+TEST_F(RunReportTest, ErrorsTurnTheResultLineAndFollowAsRowsInOrder) {
+  state.AddError(VLT("C:\\src\\b.txt"), VLT("Failed to copy the file(s)."));
+  state.AddError(VLT("T:\\B\\sub"), VLT("Failed to create the target folder."));
+  const String text = RunReportText(DONE_OK, state, english);
+  EXPECT_EQ(text.substr(0, text.find(VLT('\n'))), VLT("Error occurred"));
+  const String rows = VLT("File Name\tError\n"
+                          "C:\\src\\b.txt\tFailed to copy the file(s).\n"
+                          "T:\\B\\sub\tFailed to create the target folder.\n");
+  ASSERT_GE(text.size(), rows.size());
+  EXPECT_EQ(text.substr(text.size() - rows.size()), rows);
+  EXPECT_EQ(RunExitStatus(DONE_OK, state), kExitErrors);
+}
+
+TEST_F(RunReportTest, NothingDoneAndCancelledRunsGiveOnlyTheirMessage) {
+  EXPECT_EQ(RunReportText(DONE_NOTHING, state, english),
+            VLT("There is no item to be backed up.\n"));
+  EXPECT_EQ(RunReportText(DONE_CANCELLED, state, english),
+            VLT("The job has been cancelled by the user.\n"));
+  EXPECT_EQ(RunExitStatus(DONE_NOTHING, state), kExitOk);
+  EXPECT_EQ(RunExitStatus(DONE_CANCELLED, state), kExitCancelled);
+  state.AddError(VLT("x"), VLT("y"));
+  EXPECT_EQ(RunExitStatus(DONE_CANCELLED, state), kExitCancelled);
+}
+
+TEST_F(RunReportTest, TheStringTableWinsAndEnglishFillsItsGaps) {
+  TableTexts table;
+  EXPECT_EQ(ResultLine(DONE_OK, state, table), VLT("Fertig"));
+  EXPECT_EQ(ResultLine(DONE_NOTHING, state, table), VLT("Nichts zu tun"));
+  state.AddError(VLT("x"), VLT("y"));
+  EXPECT_EQ(ResultLine(DONE_OK, state, table), VLT("Error occurred"));
+  EXPECT_EQ(ReportText(table, IDS_COLUMN_FILE_NAME), VLT("File Name"));
+}
+
+TEST_F(RunReportTest, JsonCarriesTheSameFiguresCountsAsNumbers) {
+  state.AddError(VLT("C:\\r\u00e9sum\u00e9.txt"), VLT("Failed to copy the file(s)."));
+  EXPECT_EQ(RunReportJson(DONE_OK, state, english),
+            "{\n"
+            "  \"completion\": \"done\",\n"
+            "  \"result\": \"Error occurred\",\n"
+            "  \"file\": 12,\n"
+            "  \"folder\": 3,\n"
+            "  \"newBackup\": 10,\n"
+            "  \"update\": 2,\n"
+            "  \"totalSize\": \"1.00 MB\",\n"
+            "  \"estimatedTime\": \"01:02:05\",\n"
+            "  \"totalBytes\": 1048576,\n"
+            "  \"elapsedSeconds\": 3725,\n"
+            "  \"errors\": [\n"
+            "    {\n"
+            "      \"path\": \"C:\\\\r\xc3\xa9sum\xc3\xa9.txt\",\n"
+            "      \"message\": \"Failed to copy the file(s).\"\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
+TEST_F(RunReportTest, JsonNamesEachCompletion) {
+  EXPECT_NE(RunReportJson(DONE_NOTHING, state, english).find("\"completion\": \"nothing\""),
+            std::string::npos);
+  EXPECT_NE(RunReportJson(DONE_CANCELLED, state, english).find("\"completion\": \"cancelled\""),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace vl
