@@ -6,20 +6,13 @@
 #include "client/engine/JobTreeJson.h"
 #include "client/engine/RunStatsReport.h"
 #include "core/text/JsonWriter.h"
+#include "tests/support/JobBuilder.h"
 
 namespace vl {
 namespace {
 
 std::unique_ptr<CJobItem> Job(uint32_t action, const String& name, uint64_t size) {
-  auto job = std::make_unique<CSyncItem>();
-  job->action = action;
-  job->isFolder = IsFolderAction(action) ? 1 : 0;
-  job->isNew = IsNewAction(action) ? 1 : 0;
-  job->name = name;
-  job->sourcePath = VLT("C:\\") + name;
-  job->targetPath = VLT("T:\\") + name;
-  job->size = size;
-  return job;
+  return MakeJob(action, name, size, VLT("C:\\"), VLT("T:\\"));
 }
 
 std::vector<std::string> PlanPieces(const JobList& jobs, const RunStats& stats) {

@@ -5,20 +5,13 @@
 #include "client/engine/JobTreeJson.h"
 #include "client/engine/RunStatsReport.h"
 #include "client/model/JobItem.h"
+#include "tests/support/JobBuilder.h"
 
 namespace vl {
 namespace {
 
 std::unique_ptr<CJobItem> Job(uint32_t action, const String& name, uint64_t size) {
-  auto job = std::make_unique<CSyncItem>();
-  job->action = action;
-  job->isFolder = IsFolderAction(action) ? 1 : 0;
-  job->isNew = IsNewAction(action) ? 1 : 0;
-  job->name = name;
-  job->sourcePath = VLT("C:\\S\\") + name;
-  job->targetPath = VLT("T:\\") + name;
-  job->size = size;
-  return job;
+  return MakeJob(action, name, size, VLT("C:\\S\\"), VLT("T:\\"));
 }
 
 TEST(JobTreeJson, WritesEveryFieldAndNestsChildren) {
