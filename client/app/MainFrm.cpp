@@ -137,6 +137,11 @@ void CMainFrame::OnSettings() {
   m_bPopup = 0;
 }
 
+void CMainFrame::StopBackupTimers() {
+  KillTimer(kIdleTimer);
+  KillTimer(kPeriodicTimer);
+}
+
 void CMainFrame::OnTimer(UINT_PTR id) {
   if (id == kStartupTimer) RunStartup();
 }

@@ -24,6 +24,8 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   static constexpr UINT kTrayIconNormal = 128;
   static constexpr UINT kTrayIconRunning = 178;
   static constexpr UINT_PTR kStartupTimer = 1;
+  static constexpr UINT_PTR kIdleTimer = 3;      // automatic backup after idle time
+  static constexpr UINT_PTR kPeriodicTimer = 4;  // automatic backup every few hours
   static constexpr UINT kStartupDelayMs = 500;
   // Tray menu commands.
   static constexpr UINT kCmdOpen = 32773;
@@ -42,6 +44,14 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
 
   // True while the backup dialog reports a running backup.
   bool IsRunActive() const;
+
+  // The automatic-backup timers and real-time backup, which a backup run stops while it runs
+  // and restarts when it ends.
+  void ArmBackupTimers() override;
+  void StopBackupTimers();
+  void StartRealTime() override;
+  void StopRealTime();
+  bool IsRealTimeRunning() const;
 
   CTrayIcon m_trayIcon;
   // 1 while the frame shows a box or dialog of its own, and until the start-up sequence ran.
@@ -75,15 +85,11 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void StopStartupTimer() override;
   bool LaunchUpdate() override;
   void ConnectNas() override;
-  void StartRealTime() override;
   void ShowBackupDialog() override;
-  void ArmBackupTimers() override;
   void ClearPopup() override;
 
   // Work of later features, called at the points where the frame needs it (MainFrmHooks.cpp).
   void RunSettingsDialog();
-  bool IsRealTimeRunning() const;
-  void StopRealTime();
   void DisconnectNas();
 };
 

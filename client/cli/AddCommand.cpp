@@ -3,11 +3,12 @@
 #include "client/cli/EditCommands.h"
 #include "client/cli/ExclusiveSet.h"
 #include "client/cli/FullPath.h"
-#include "client/cli/ResourceTexts.h"
 #include "client/cli/SaveSet.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
+#include "client/engine/TextProvider.h"
 #include "win32/FileSystemWin32.h"
+#include "win32/ResourceTexts.h"
 
 namespace vl {
 
@@ -26,7 +27,8 @@ int RunAdd(const CliCommand& command) {
   // The item-only mark for the next run is the dialog's; the next run here is another process.
   CRunState runMark;
   if (!AddSourceItem(set.items, path, fs, runMark).added) {
-    return Fail(ResourceTexts().Text(IDS_ALREADY_REGISTERED));
+    const EnglishTexts english;
+    return Fail(ResourceTexts(english).Text(IDS_ALREADY_REGISTERED));
   }
   return SaveLoadedSet(set);
 }

@@ -6,7 +6,6 @@
 #include "client/cli/CtrlCancel.h"
 #include "client/cli/ExclusiveSet.h"
 #include "client/cli/PeakMemory.h"
-#include "client/cli/ResourceTexts.h"
 #include "client/cli/RunExitStatus.h"
 #include "client/cli/RunOptions.h"
 #include "client/cli/RunReport.h"
@@ -15,7 +14,9 @@
 #include "client/engine/BackupRunner.h"
 #include "client/engine/Clock.h"
 #include "client/engine/RunObserver.h"
+#include "client/engine/TextProvider.h"
 #include "win32/FileSystemWin32.h"
+#include "win32/ResourceTexts.h"
 
 namespace vl {
 namespace {
@@ -53,7 +54,8 @@ int RunBackupCommand(const CliCommand& command) {
   int status = kExitOk;
   if (!LoadSetExclusively(command, set, status)) return status;
   win32::FileSystemWin32 fs;
-  ResourceTexts texts;
+  const EnglishTexts english;
+  const ResourceTexts texts(english);
   if (!HasItemToRun(set.items, options.itemIndex, fs, texts)) return kExitFailed;
   ConsoleProgress progress;
   SystemClock clock;

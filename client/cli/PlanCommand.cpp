@@ -6,12 +6,13 @@
 #include "client/cli/PlanJson.h"
 #include "client/cli/PlanOptions.h"
 #include "client/cli/PlanRun.h"
-#include "client/cli/ResourceTexts.h"
 #include "client/engine/BackupEngine.h"
 #include "client/engine/Clock.h"
 #include "client/engine/LineProgressView.h"
 #include "client/engine/RunStatsReport.h"
+#include "client/engine/TextProvider.h"
 #include "win32/FileSystemWin32.h"
+#include "win32/ResourceTexts.h"
 
 namespace vl {
 namespace {
@@ -40,7 +41,8 @@ int RunPlan(const CliCommand& command) {
   if (!LoadSet(command, set, status)) return status;
 
   win32::FileSystemWin32 fs;
-  ResourceTexts texts;
+  const EnglishTexts english;
+  const ResourceTexts texts(english);
   LineProgressView view = MakeStatusView();
   SystemClock clock;
   CBackupEngine engine(fs, texts, view, clock);

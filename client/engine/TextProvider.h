@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/base/String.h"
+#include "core/text/TextProvider.h"
 
 namespace vl {
 
@@ -22,13 +23,6 @@ enum TextId : uint32_t {
   IDS_TARGET_NOT_FOUND = 167,      // "Failed to find the Backup Target folder. Would you ..."
   IDS_BACKUP_NOW = 174,            // "Will you backup folder(s) and files(s) now?"
   IDS_APP_TITLE = 57344,           // "Vaultline"
-};
-
-class ITextProvider {
- public:
-  virtual ~ITextProvider() = default;
-  // The format string with the given id; empty when there is none.
-  virtual String Text(uint32_t id) const = 0;
 };
 
 class EnglishTexts : public ITextProvider {

@@ -13,4 +13,9 @@ using TextMeasure = std::function<int(const String&)>;
 // whose width plus that of "..." plus 2 is less than available, followed by "...".
 String ShortenToWidth(const String& text, int available, const TextMeasure& measure);
 
+// The backup dialog's target line: the text when narrower than labelWidth; otherwise the
+// longest prefix, one character at the least, whose width plus that of "..." is below
+// labelWidth, followed by "...".
+String FitToLabelWidth(const String& text, int labelWidth, const TextMeasure& measure);
+
 }  // namespace vl

@@ -15,6 +15,8 @@
 
 // Dialog templates.
 #define IDD_ABOUTBOX 100
+#define IDD_BACKUP 155        // the backup dialog (DlgBackup.rc2)
+#define IDD_SYNC_REPORT 173   // the report dialog (DlgSyncReport.rc2)
 
 // String table: the client's own texts use 100 to 184, the framework-style texts 57344 up.
 // Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
@@ -81,3 +83,33 @@
 // Controls of the About dialog.
 #define IDC_ABOUT_ICON 1000
 #define IDC_ABOUT_TEXT 1001
+
+// Controls of the backup dialog. Positions are set by the dialog's code, not the template.
+#define IDC_BACKUP_CLOSE 1004
+#define IDC_BACKUP_MINIMIZE 1020
+#define IDC_BACKUP_ADD 1021
+#define IDC_BACKUP_LIST 1022
+#define IDC_BACKUP_SOURCE_LINE 1023
+#define IDC_BACKUP_LOCATION 1024
+#define IDC_BACKUP_TARGET_LINE 1025
+#define IDC_BACKUP_PROGRESS 1026
+#define IDC_BACKUP_START 1029
+#define IDC_BACKUP_STOP 1030
+#define IDC_BACKUP_LOCATION_LABEL 1052
+
+// Controls of the report dialog (1004, the close button, as in the backup dialog).
+#define IDC_REPORT_CLOSE 1004
+#define IDC_REPORT_RESULT 1031
+#define IDC_REPORT_FILES 1032
+#define IDC_REPORT_NEW 1033
+#define IDC_REPORT_SIZE 1034
+#define IDC_REPORT_FOLDERS 1036
+#define IDC_REPORT_UPDATES 1037
+#define IDC_REPORT_ELAPSED 1038
+#define IDC_REPORT_ERRORS 1022
+#define IDC_REPORT_FILES_LABEL 1053
+#define IDC_REPORT_FOLDERS_LABEL 1054
+#define IDC_REPORT_NEW_LABEL 1055
+#define IDC_REPORT_UPDATES_LABEL 1056
+#define IDC_REPORT_SIZE_LABEL 1057
+#define IDC_REPORT_ELAPSED_LABEL 1058

@@ -1,4 +1,4 @@
-#include "client/cli/ResourceTexts.h"
+#include "win32/ResourceTexts.h"
 
 #include "win32/framework/ResString.h"
 
@@ -7,7 +7,7 @@ namespace vl {
 String ResourceTexts::Text(uint32_t id) const {
   String text;
   if (LoadResString(id, text)) return text;
-  return m_english.Text(id);
+  return m_fallback.Text(id);
 }
 
 }  // namespace vl

@@ -1,0 +1,13 @@
+#pragma once
+// The client's own backup dialog for the frame's factory (see BackupDialogHost.h).
+#include <memory>
+
+#include "client/app/BackupDialogHost.h"
+
+namespace vl {
+
+// The modeless backup dialog with frame (the client's CMainFrame) as its parent; null when
+// frame is not the main frame or the dialog could not be made.
+std::unique_ptr<IBackupDialog> MakeClientBackupDialog(CWnd& frame);
+
+}  // namespace vl

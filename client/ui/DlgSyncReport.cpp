@@ -1,0 +1,241 @@
+#include "client/ui/DlgSyncReport.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "client/ui/DialogFont.h"
+#include "resources/client/resource.h"
+#include "win32/framework/ResString.h"
+
+namespace vl {
+namespace {
+
+struct Placement {
+  int id;
+  int x, y, width, height;
+};
+
+// Pixel positions in the background bitmap's coordinates.
+constexpr Placement kCloseButton{IDC_REPORT_CLOSE, 330, 10, 11, 10};
+constexpr Placement kOkButton{IDOK, 141, 316, 73, 28};
+constexpr Placement kErrorList{IDC_REPORT_ERRORS, 16, 224, 320, 78};
+constexpr int kResultX = 20;
+constexpr int kResultY = 54;
+constexpr int kResultWidth = 318;
+
+// The figures: a label and its value, twice per row. Each column takes the width the template
+// gives its row-1 control; a value sits one pixel right of its label, and the second pair ten
+// pixels right of the first.
+constexpr int kGridColumns = 4;
+constexpr int kGrid[][kGridColumns] = {
+    {IDC_REPORT_FILES_LABEL, IDC_REPORT_FILES, IDC_REPORT_FOLDERS_LABEL, IDC_REPORT_FOLDERS},
+    {IDC_REPORT_NEW_LABEL, IDC_REPORT_NEW, IDC_REPORT_UPDATES_LABEL, IDC_REPORT_UPDATES},
+    {IDC_REPORT_SIZE_LABEL, IDC_REPORT_SIZE, IDC_REPORT_ELAPSED_LABEL, IDC_REPORT_ELAPSED},
+};
+constexpr int kGridRowTop[] = {118, 138, 158};
+constexpr int kGridRowHeight = 20;
+constexpr int kGridLeft = 40;
+constexpr int kGapAfterColumn[kGridColumns - 1] = {1, 10, 1};
+
+constexpr COLORREF kButtonCaptionColour = RGB(255, 255, 255);
+
+constexpr int kFileNameColumnWidth = 150;
+constexpr int kErrorColumnWidth = 200;
+
+bool IsValueColumn(int column) { return column % 2 == 1; }
+
+// The grid's column (0 to 3) of a figure control, or -1.
+int GridColumnOf(int id) {
+  for (const auto& row : kGrid) {
+    for (int column = 0; column < kGridColumns; ++column) {
+      if (row[column] == id) return column;
+    }
+  }
+  return -1;
+}
+
+SIZE SizeOf(HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Place(HWND dialog, const Placement& place) {
+  ::SetWindowPos(::GetDlgItem(dialog, place.id), nullptr, place.x, place.y, place.width,
+                 place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PlaceGrid(HWND dialog) {
+  int left[kGridColumns] = {kGridLeft};
+  int width[kGridColumns] = {};
+  for (int column = 0; column < kGridColumns; ++column) {
+    width[column] = SizeOf(::GetDlgItem(dialog, kGrid[0][column])).cx;
+    if (column == 0) continue;
+    left[column] = left[column - 1] + width[column - 1] + kGapAfterColumn[column - 1];
+  }
+  for (size_t row = 0; row < std::size(kGrid); ++row) {
+    for (int column = 0; column < kGridColumns; ++column) {
+      Place(dialog, Placement{kGrid[row][column], left[column], kGridRowTop[row], width[column],
+                              kGridRowHeight});
+    }
+  }
+}
+
+void InsertColumn(HWND list, int index, UINT textId, int width) {
+  String text = LoadResString(textId);
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.cx = width;
+  column.pszText = text.data();
+  column.iSubItem = index;
+  ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
+}
+
+void AppendRow(HWND list, const CErrorItem& error) {
+  String path = error.path;
+  String message = error.message;
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  item.pszText = path.data();
+  const auto row = static_cast<int>(
+      ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row < 0) return;
+  item.iSubItem = 1;
+  item.pszText = message.data();
+  ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+CDlgSyncReport::CDlgSyncReport(CWnd* parent) : CDialogSK(kTemplateId, parent) {
+  // The template's list view needs its window class before the dialog is made.
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES};
+  ::InitCommonControlsEx(&classes);
+}
+
+CDlgSyncReport::~CDlgSyncReport() = default;
+
+bool CDlgSyncReport::OnInitDialog() {
+  ApplySkin();
+  SkinButtons();
+  PlaceControls();
+  ApplyFonts();
+  InsertColumns();
+  MakeFigures();
+  FillErrorRows();
+  TransferTexts();
+  return true;
+}
+
+void CDlgSyncReport::ApplySkin() {
+  SetBitmap(kBackgroundBitmap);
+  SetStyle(static_cast<int>(BackgroundStyle::origin2));
+  EnableEasyMove();
+  SizeToBitmap();
+  // Without layered windows the dialog simply stays rectangular.
+  EnableColourKey();
+  const String title = LoadResString(IDS_TITLE_APPLICATION);
+  SetWindowText(title.empty() ? String(L"Vaultline") : title);
+}
+
+void CDlgSyncReport::SkinButtons() {
+  m_btnClose.SubclassDlgItem(IDC_REPORT_CLOSE, this);
+  m_btnClose.SetSkin(143, 144, 145);
+  m_btnClose.SetToolTipText(LoadResString(IDS_TIP_CLOSE));
+  m_btnOk.SubclassDlgItem(IDOK, this);
+  m_btnOk.SetSkin(147, 151, 154);
+  // The skin's button face carries no lettering of its own.
+  const String ok = LoadResString(IDS_TIP_OK);
+  m_btnOk.SetWindowText(ok);
+  m_btnOk.SetTextColor(kButtonCaptionColour);
+  m_btnOk.SetToolTipText(ok);
+}
+
+void CDlgSyncReport::PlaceControls() {
+  Place(m_hWnd, kCloseButton);
+  Place(m_hWnd, kOkButton);
+  Place(m_hWnd, kErrorList);
+  const LONG resultHeight = SizeOf(GetDlgItem(IDC_REPORT_RESULT)).cy;
+  Place(m_hWnd, Placement{IDC_REPORT_RESULT, kResultX, kResultY, kResultWidth, resultHeight});
+  PlaceGrid(m_hWnd);
+}
+
+void CDlgSyncReport::ApplyFonts() {
+  m_font = MakeMenuFont();
+  m_boldFont = MakeMenuFont(kBoldWeight);
+  SetFontOnChildren(m_hWnd, m_font.Get());
+  if (m_boldFont) {
+    ::SendMessageW(GetDlgItem(IDC_REPORT_RESULT), WM_SETFONT,
+                   reinterpret_cast<WPARAM>(m_boldFont.Get()), TRUE);
+  }
+}
+
+void CDlgSyncReport::InsertColumns() {
+  HWND list = GetDlgItem(IDC_REPORT_ERRORS);
+  InsertColumn(list, 0, IDS_COLUMN_FILE_NAME, kFileNameColumnWidth);
+  InsertColumn(list, 1, IDS_COLUMN_ERROR, kErrorColumnWidth);
+}
+
+void CDlgSyncReport::MakeFigures() {
+  // Without the run's counters there is nothing to report but an empty, successful run.
+  const RunStats stats = m_pStats ? *m_pStats : RunStats{};
+  m_figures = MakeReportFigures(stats, m_pErrors ? m_pErrors->size() : 0);
+  m_strResult = LoadResString(m_figures.resultTextId);
+}
+
+void CDlgSyncReport::FillErrorRows() {
+  if (!m_pErrors) return;
+  HWND list = GetDlgItem(IDC_REPORT_ERRORS);
+  for (const auto& error : *m_pErrors) {
+    if (error) AppendRow(list, *error);
+  }
+}
+
+void CDlgSyncReport::TransferTexts() {
+  const std::pair<int, const String*> texts[] = {
+      {IDC_REPORT_RESULT, &m_strResult},         {IDC_REPORT_FILES, &m_figures.files},
+      {IDC_REPORT_FOLDERS, &m_figures.folders},  {IDC_REPORT_NEW, &m_figures.newCopies},
+      {IDC_REPORT_UPDATES, &m_figures.updates},  {IDC_REPORT_SIZE, &m_figures.totalSize},
+      {IDC_REPORT_ELAPSED, &m_figures.elapsed},
+  };
+  for (const auto& [id, text] : texts) ::SetDlgItemTextW(m_hWnd, id, text->c_str());
+}
+
+bool CDlgSyncReport::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) == IDC_REPORT_CLOSE && HIWORD(wParam) == BN_CLICKED) {
+    OnCancel();
+    return true;
+  }
+  return CDialogSK::OnCommand(wParam, lParam);
+}
+
+bool CDlgSyncReport::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == WM_CTLCOLORSTATIC &&
+      OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result)) {
+    return true;
+  }
+  return CDialogSK::OnWndMsg(message, wParam, lParam, result);
+}
+
+bool CDlgSyncReport::OnStaticColour(HDC dc, HWND control, LRESULT* result) const {
+  const int id = ::GetDlgCtrlID(control);
+  const int column = GridColumnOf(id);
+  COLORREF colour = ::GetSysColor(COLOR_WINDOWTEXT);
+  if (id == IDC_REPORT_RESULT)
+    colour = m_figures.resultColour;
+  else if (column < 0)
+    return false;
+  else if (IsValueColumn(column))
+    colour = kReportValueColour;
+  // The skin shows through: the text goes straight onto the background bitmap.
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, colour);
+  *result = reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+  return true;
+}
+
+}  // namespace vl

@@ -1,0 +1,14 @@
+#include "tests/gui/harness/Keyboard.h"
+
+namespace vl::test {
+
+bool PressKey(WORD virtualKey) {
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = virtualKey;
+  inputs[1] = inputs[0];
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+}  // namespace vl::test
