@@ -5,6 +5,7 @@
 #include "client/cli/CliFailure.h"
 #include "client/cli/RunExitStatus.h"
 #include "client/engine/TextProvider.h"
+#include "tests/support/SampleRun.h"
 
 namespace vl {
 namespace {
@@ -21,16 +22,7 @@ class TableTexts : public ITextProvider {
 
 class RunReportTest : public ::testing::Test {
  protected:
-  RunReportTest() {
-    RunStats& s = state.stats;
-    s.fileCount = 12;
-    s.folderCount = 3;
-    s.copiedNew = 10;
-    s.copiedChanged = 2;
-    s.totalBytes = 1048576;
-    s.startTime = 1000;
-    s.endTime = 1000 + 3725;
-  }
+  RunReportTest() { state.stats = SampleRunStats(); }
 
   CRunState state;
   EnglishTexts english;
@@ -41,7 +33,7 @@ TEST_F(RunReportTest, ACompletedRunShowsTheResultLineAndTheSixFigures) {
             VLT("The process has been completed successfully\n"
                 "File: 12\n"
                 "Folder: 3\n"
-                "New Backup: 10\n"
+                "New Backup: 9\n"
                 "Update: 2\n"
                 "Total Size: 1.00 MB\n"
                 "Estimated time: 01:02:05\n"));
@@ -89,7 +81,7 @@ TEST_F(RunReportTest, JsonCarriesTheSameFiguresCountsAsNumbers) {
             "  \"result\": \"Error occurred\",\n"
             "  \"file\": 12,\n"
             "  \"folder\": 3,\n"
-            "  \"newBackup\": 10,\n"
+            "  \"newBackup\": 9,\n"
             "  \"update\": 2,\n"
             "  \"totalSize\": \"1.00 MB\",\n"
             "  \"estimatedTime\": \"01:02:05\",\n"

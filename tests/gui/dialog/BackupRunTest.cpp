@@ -38,8 +38,8 @@ TEST_F(BackupRun, DroppedFolderIsBackedUpAtTheOfferAndReported) {
   EXPECT_EQ(view.elapsed.size(), 8u) << Narrow(view.elapsed);
   EXPECT_TRUE(view.rows.empty());
   ParkMouse();
-  EXPECT_GT(CountColour(::GetDlgItem(report, kIdResultLine), kBlue), 0);
-  EXPECT_EQ(CountColour(::GetDlgItem(report, kIdResultLine), kRed), 0);
+  EXPECT_GT(CountColour(::GetDlgItem(report, IDC_REPORT_RESULT), kBlue), 0);
+  EXPECT_EQ(CountColour(::GetDlgItem(report, IDC_REPORT_RESULT), kRed), 0);
   ASSERT_TRUE(CloseReport(report));
 
   const String copy = m_client.DefaultTarget() + L"\\Photos";
@@ -54,17 +54,17 @@ TEST_F(BackupRun, DroppedFolderIsBackedUpAtTheOfferAndReported) {
 TEST_F(BackupRun, NothingNewIsSaidAndAChangedFileIsUpdatedWithItsHistory) {
   const String photos = MakePhotos();
   ASSERT_NO_FATAL_FAILURE(StartWithSet({photos}));
-  ASSERT_TRUE(m_client.Click(kIdBackup));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   HWND report = WaitForReportOfRun();
   ASSERT_NE(report, nullptr) << m_client.Output();
   ASSERT_TRUE(CloseReport(report));
 
-  ASSERT_TRUE(m_client.Click(kIdBackup));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   EXPECT_TRUE(m_client.Answer(kTextNothingToBackUp, IDOK, kRunTimeoutMs));
   EXPECT_TRUE(m_client.WaitForRunDone(2)) << m_client.Output();
 
   ASSERT_TRUE(ChangeFile(photos + L"\\b.jpg"));
-  ASSERT_TRUE(m_client.Click(kIdBackup));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   report = m_client.WaitForReport();
   ASSERT_NE(report, nullptr) << m_client.Output();
   const ReportView view = ReadReport(report);
@@ -92,7 +92,7 @@ TEST_F(BackupRun, FilesHeldByAnotherProgramAreReportedAsErrorsInTheirOrder) {
   ASSERT_TRUE(two.Open(root + L"\\two.doc", GENERIC_READ, 0, OPEN_EXISTING));
   ASSERT_NO_FATAL_FAILURE(StartWithSet({root}));
 
-  ASSERT_TRUE(m_client.Click(kIdBackup));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   HWND report = WaitForReportOfRun();
   ASSERT_NE(report, nullptr) << m_client.Output();
   const ReportView view = ReadReport(report);
@@ -104,8 +104,8 @@ TEST_F(BackupRun, FilesHeldByAnotherProgramAreReportedAsErrorsInTheirOrder) {
   }
   EXPECT_EQ(view.rows, expected);
   ParkMouse();
-  EXPECT_GT(CountColour(::GetDlgItem(report, kIdResultLine), kRed), 0);
-  EXPECT_EQ(CountColour(::GetDlgItem(report, kIdResultLine), kBlue), 0);
+  EXPECT_GT(CountColour(::GetDlgItem(report, IDC_REPORT_RESULT), kRed), 0);
+  EXPECT_EQ(CountColour(::GetDlgItem(report, IDC_REPORT_RESULT), kBlue), 0);
   SaveScreenshot(L"report-with-errors", report);
   EXPECT_TRUE(CloseReport(report));
 }
@@ -120,12 +120,12 @@ class LongRun : public DialogStory {
     m_root = m_work / L"Large";
     ASSERT_TRUE(MakeTree(m_root, files));
     ASSERT_NO_FATAL_FAILURE(StartWithSet({m_root}));
-    ASSERT_TRUE(m_client.Click(kIdBackup));
+    ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
     ASSERT_TRUE(m_client.Program().WaitForOutputCount(kTraceRunStarted, 1, kRunTimeoutMs))
         << m_client.Output();
-    ASSERT_TRUE(WaitFor([&] { return m_client.IsShown(kIdStop); }, kGuiStepTimeoutMs));
-    EXPECT_FALSE(m_client.IsShown(kIdBackup));
-    EXPECT_TRUE(m_client.IsShown(kIdProgress));
+    ASSERT_TRUE(WaitFor([&] { return m_client.IsShown(IDC_BACKUP_STOP); }, kGuiStepTimeoutMs));
+    EXPECT_FALSE(m_client.IsShown(IDC_BACKUP_START));
+    EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_PROGRESS));
   }
 
   static constexpr size_t kSize = 24u << 20;
@@ -133,7 +133,7 @@ class LongRun : public DialogStory {
 };
 
 TEST_F(LongRun, StopAnsweredNoLetsTheRunFinishWithItsReport) {
-  ASSERT_TRUE(m_client.Click(kIdStop));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_STOP));
   ASSERT_TRUE(m_client.Answer(kTextConfirmCancel, IDNO));
   HWND report = WaitForReportOfRun();
   ASSERT_NE(report, nullptr) << m_client.Output();
@@ -141,19 +141,19 @@ TEST_F(LongRun, StopAnsweredNoLetsTheRunFinishWithItsReport) {
   EXPECT_EQ(view.result, kTextSuccess);
   EXPECT_EQ(view.newCopies, L"8");
   EXPECT_TRUE(CloseReport(report));
-  EXPECT_TRUE(m_client.IsShown(kIdBackup));
-  EXPECT_FALSE(m_client.IsShown(kIdStop));
+  EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_START));
+  EXPECT_FALSE(m_client.IsShown(IDC_BACKUP_STOP));
 }
 
 TEST_F(LongRun, StopAnsweredYesCancelsWithoutAReport) {
-  ASSERT_TRUE(m_client.Click(kIdStop));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_STOP));
   ASSERT_TRUE(m_client.Answer(kTextConfirmCancel, IDYES));
   EXPECT_TRUE(m_client.Answer(kTextCancelled, IDOK, kRunTimeoutMs));
   EXPECT_TRUE(m_client.WaitForRunDone(3)) << m_client.Output();
   EXPECT_EQ(m_client.WaitForReport(kGuiQuietMs), nullptr);
   EXPECT_LT(ListNames(m_client.DefaultTarget() + L"\\Large").size(), 8u);
-  EXPECT_TRUE(m_client.IsShown(kIdBackup));
-  EXPECT_EQ(m_client.Text(kIdSourceLine), L"");
+  EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_START));
+  EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), L"");
 }
 
 }  // namespace

@@ -58,13 +58,12 @@ bool DialogClient::Start() { return m_program.Start(); }
 HWND DialogClient::StartAndWaitForDialog() { return Start() ? WaitForDialog() : nullptr; }
 
 HWND DialogClient::WaitForDialog(DWORD timeoutMs) {
-  m_dialog = WaitForWindowWithControl(ProcessId(), kIdBackup, timeoutMs);
+  m_dialog = WaitForWindowWithControl(ProcessId(), IDC_BACKUP_START, timeoutMs);
   return m_dialog;
 }
 
 HWND DialogClient::WaitForReport(DWORD timeoutMs) {
-  constexpr int kIdResultLine = 1031;
-  return WaitForWindowWithControl(ProcessId(), kIdResultLine, timeoutMs);
+  return WaitForWindowWithControl(ProcessId(), IDC_REPORT_RESULT, timeoutMs);
 }
 
 bool DialogClient::WaitForRunDone(int code, DWORD timeoutMs) {
@@ -102,7 +101,7 @@ bool DialogClient::Click(int id) { return ClickCentreOf(Control(id)); }
 
 int DialogClient::ItemCount() const {
   DWORD_PTR count = 0;
-  if (!::SendMessageTimeoutW(Control(kIdItemList), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG,
+  if (!::SendMessageTimeoutW(Control(IDC_BACKUP_LIST), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG,
                              kGuiStepTimeoutMs, &count))
     return -1;
   return static_cast<int>(count);
@@ -112,7 +111,7 @@ RECT DialogClient::ItemRect(int index) const {
   // The system carries a list box's rectangle across processes itself, like WM_GETTEXT.
   RECT rect{};
   DWORD_PTR answer = 0;
-  if (!::SendMessageTimeoutW(Control(kIdItemList), LB_GETITEMRECT, static_cast<WPARAM>(index),
+  if (!::SendMessageTimeoutW(Control(IDC_BACKUP_LIST), LB_GETITEMRECT, static_cast<WPARAM>(index),
                              reinterpret_cast<LPARAM>(&rect), SMTO_ABORTIFHUNG, kGuiStepTimeoutMs,
                              &answer) ||
       static_cast<LRESULT>(answer) == LB_ERR)
@@ -124,7 +123,7 @@ bool DialogClient::ClickItem(int index) {
   const RECT rect = ItemRect(index);
   if (::IsRectEmpty(&rect)) return false;
   // On the text, well left of the delete mark.
-  return ClickClientPoint(Control(kIdItemList),
+  return ClickClientPoint(Control(IDC_BACKUP_LIST),
                           POINT{rect.left + 40, (rect.top + rect.bottom) / 2});
 }
 
@@ -133,7 +132,7 @@ bool DialogClient::ClickDeleteMark(int index) {
   if (::IsRectEmpty(&rect)) return false;
   const int top = rect.top + std::max(0L, (rect.bottom - rect.top - kDeleteMarkSize) / 2);
   return ClickClientPoint(
-      Control(kIdItemList),
+      Control(IDC_BACKUP_LIST),
       POINT{rect.right - kDeleteMarkRightOffset + kDeleteMarkSize / 2, top + kDeleteMarkSize / 2});
 }
 

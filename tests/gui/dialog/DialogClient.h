@@ -9,20 +9,12 @@
 #include <memory>
 #include <vector>
 
+#include "resources/client/resource.h"
 #include "tests/gui/harness/GuiProgram.h"
 
 namespace vl::test {
 
-// Controls of the backup dialog.
-constexpr int kIdClose = 1004;
-constexpr int kIdAdd = 1021;
-constexpr int kIdItemList = 1022;
-constexpr int kIdSourceLine = 1023;
-constexpr int kIdChooseTarget = 1024;
-constexpr int kIdTargetLine = 1025;
-constexpr int kIdProgress = 1026;
-constexpr int kIdBackup = 1029;
-constexpr int kIdStop = 1030;
+// Controls: the IDC_BACKUP_ and IDC_REPORT_ ids of the client's resources.
 // Messages of the backup dialog.
 constexpr UINT kMsgDeleteItem = 2028;
 

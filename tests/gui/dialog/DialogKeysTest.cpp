@@ -46,7 +46,7 @@ TEST_F(DialogKeys, EnterDoesNothingAndEscHidesLikeTheCloseButton) {
   EXPECT_FALSE(m_client.Program().Process().HasExited());
 
   ASSERT_NO_FATAL_FAILURE(ShowFromTray());
-  ASSERT_TRUE(m_client.Click(kIdClose));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_CLOSE));
   EXPECT_TRUE(Hidden());
   ASSERT_NO_FATAL_FAILURE(ShowFromTray());
   EXPECT_EQ(m_client.ItemCount(), 1);

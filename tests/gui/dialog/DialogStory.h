@@ -23,6 +23,10 @@ class DialogStory : public ::testing::Test {
   void StartWithSet(const std::vector<String>& items, const String& target = String());
   // Waits for the report of a run that did something.
   HWND WaitForReportOfRun();
+  // Clicks button, checks the title of the folder browser it opens, selects folder there and
+  // presses OK. chosen: what the browser's status line showed last, the folder the person
+  // chose (Wine's browser may stop short of a folder made a moment ago).
+  void ChooseInBrowser(int button, const String& title, const String& folder, String& chosen);
 
   TempFolder m_work;
   DialogClient m_client;

@@ -23,12 +23,13 @@ TEST_F(DocsScreenshots, IdleRunningAndReport) {
   ASSERT_TRUE(MakeTree(photos, files));
   ASSERT_NO_FATAL_FAILURE(StartWithSet({photos}));
   ASSERT_TRUE(m_client.ClickItem(0));
-  ASSERT_TRUE(WaitFor([&] { return m_client.Text(kIdSourceLine) == photos; }, kGuiStepTimeoutMs));
+  ASSERT_TRUE(
+      WaitFor([&] { return m_client.Text(IDC_BACKUP_SOURCE_LINE) == photos; }, kGuiStepTimeoutMs));
   ParkMouse();
   ::Sleep(kPaintMs);
   EXPECT_FALSE(SaveScreenshot(L"backup-dialog", m_client.Dialog()).empty());
 
-  ASSERT_TRUE(m_client.Click(kIdBackup));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   ParkMouse();
   // The caption carries the percentage once the copying has begun.
   ASSERT_TRUE(WaitFor(

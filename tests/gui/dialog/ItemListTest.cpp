@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "tests/gui/dialog/DialogStory.h"
-#include "tests/gui/harness/FolderBrowser.h"
 #include "tests/gui/harness/ShellDrop.h"
 
 namespace vl::test {
@@ -20,12 +18,22 @@ class ItemList : public DialogStory {
  protected:
   void StartEmpty() { ASSERT_NE(m_client.StartAndWaitForDialog(), nullptr) << m_client.Output(); }
 
+  // The client on a set of "Music" (one song) and "Photos", in that order.
+  void StartWithMusicAndPhotos() {
+    m_photos = MakePhotos();
+    m_music = m_work / L"Music";
+    ASSERT_TRUE(MakeTree(m_music, {{L"song.mp3", 100}}));
+    ASSERT_NO_FATAL_FAILURE(StartWithSet({m_music, m_photos}));
+  }
+
   bool SetHolds(const String& path) {
     const SavedSet saved = m_client.ReadSet();
     return std::find(saved.items.begin(), saved.items.end(), path) != saved.items.end();
   }
 
   ShellDrop m_drop;
+  String m_photos;
+  String m_music;
 };
 
 TEST_F(ItemList, OfDroppedFilesAndAFolderOnlyTheFolderIsAdded) {
@@ -64,60 +72,53 @@ TEST_F(ItemList, TheSameFolderIsRegisteredOnce) {
 TEST_F(ItemList, AFolderChosenInTheBrowserIsAdded) {
   const String photos = MakePhotos();
   ASSERT_NO_FATAL_FAILURE(StartEmpty());
-  ASSERT_TRUE(m_client.Click(kIdAdd));
-  FolderBrowser browser(m_client.ProcessId(), kGuiStepTimeoutMs);
-  ASSERT_TRUE(browser.Found()) << m_client.Output();
-  EXPECT_EQ(browser.Title(), kTextAddTitle);
-  // The status line follows the selection; what it shows is the folder added.
-  const String chosen = browser.SelectFolder(photos, kGuiStepTimeoutMs);
-  ASSERT_FALSE(chosen.empty());
-  if (chosen != photos) std::printf("the browser stayed at %s\n", Narrow(chosen).c_str());
-  ASSERT_TRUE(browser.PressOk(kGuiStepTimeoutMs));
+  String chosen;
+  ASSERT_NO_FATAL_FAILURE(ChooseInBrowser(IDC_BACKUP_ADD, kTextAddTitle, photos, chosen));
 
   ASSERT_TRUE(m_client.Answer(kTextBackupNow, IDNO));
   EXPECT_EQ(m_client.ItemCount(), 1);
-  EXPECT_EQ(m_client.Text(kIdSourceLine), chosen);
+  EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), chosen);
   EXPECT_TRUE(SetHolds(chosen));
 }
 
 TEST_F(ItemList, AClickedItemShowsItsPathAndItsDeleteMarkAsksFirst) {
-  const String photos = MakePhotos();
-  const String music = m_work / L"Music";
-  ASSERT_TRUE(MakeTree(music, {{L"song.mp3", 100}}));
-  ASSERT_NO_FATAL_FAILURE(StartWithSet({music, photos}));
+  ASSERT_NO_FATAL_FAILURE(StartWithMusicAndPhotos());
+  const String& photos = m_photos;
+  const String& music = m_music;
   ASSERT_EQ(m_client.ItemCount(), 2);
 
   ASSERT_TRUE(m_client.ClickItem(1));
-  EXPECT_TRUE(WaitFor([&] { return m_client.Text(kIdSourceLine) == photos; }, kGuiStepTimeoutMs))
-      << Narrow(m_client.Text(kIdSourceLine));
+  EXPECT_TRUE(
+      WaitFor([&] { return m_client.Text(IDC_BACKUP_SOURCE_LINE) == photos; }, kGuiStepTimeoutMs))
+      << Narrow(m_client.Text(IDC_BACKUP_SOURCE_LINE));
 
   ASSERT_TRUE(m_client.ClickDeleteMark(1));
   ASSERT_TRUE(m_client.Answer(kTextConfirmDelete, IDNO));
   EXPECT_EQ(m_client.ItemCount(), 2);
-  EXPECT_EQ(m_client.Text(kIdSourceLine), photos);
+  EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), photos);
   EXPECT_TRUE(SetHolds(photos));
 
   ASSERT_TRUE(m_client.ClickDeleteMark(1));
   ASSERT_TRUE(m_client.Answer(kTextConfirmDelete, IDYES));
   EXPECT_TRUE(WaitFor([&] { return m_client.ItemCount() == 1; }, kGuiStepTimeoutMs));
-  EXPECT_EQ(m_client.Text(kIdSourceLine), L"");
+  EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), L"");
   EXPECT_TRUE(WaitFor([&] { return !SetHolds(photos); }, kGuiStepTimeoutMs));
   EXPECT_TRUE(SetHolds(music));
 }
 
 TEST_F(ItemList, DeletingAnItemNotShownLeavesTheSourceLine) {
-  const String photos = MakePhotos();
-  const String music = m_work / L"Music";
-  ASSERT_TRUE(MakeTree(music, {{L"song.mp3", 100}}));
-  ASSERT_NO_FATAL_FAILURE(StartWithSet({music, photos}));
+  ASSERT_NO_FATAL_FAILURE(StartWithMusicAndPhotos());
+  const String& photos = m_photos;
+  const String& music = m_music;
   ASSERT_TRUE(m_client.ClickItem(0));
-  ASSERT_TRUE(WaitFor([&] { return m_client.Text(kIdSourceLine) == music; }, kGuiStepTimeoutMs));
+  ASSERT_TRUE(
+      WaitFor([&] { return m_client.Text(IDC_BACKUP_SOURCE_LINE) == music; }, kGuiStepTimeoutMs));
 
   // The list's own message, as the delete mark sends it.
   ::PostMessageW(m_client.Dialog(), kMsgDeleteItem, 1, 0);
   ASSERT_TRUE(m_client.Answer(kTextConfirmDelete, IDYES));
   EXPECT_TRUE(WaitFor([&] { return m_client.ItemCount() == 1; }, kGuiStepTimeoutMs));
-  EXPECT_EQ(m_client.Text(kIdSourceLine), music);
+  EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), music);
   EXPECT_TRUE(WaitFor([&] { return !SetHolds(photos); }, kGuiStepTimeoutMs));
 }
 

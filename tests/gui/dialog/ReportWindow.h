@@ -5,11 +5,11 @@
 
 #include <vector>
 
+#include "resources/client/resource.h"
 #include "tests/gui/harness/RemoteListView.h"
 
 namespace vl::test {
 
-constexpr int kIdResultLine = 1031;
 constexpr const wchar_t* kTextSuccess = L"The process has been completed successfully";
 constexpr const wchar_t* kTextErrorOccurred = L"Error occurred";
 

@@ -3,8 +3,6 @@
 // browser.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "tests/gui/dialog/DialogStory.h"
 #include "tests/gui/harness/FolderBrowser.h"
 #include "tests/gui/harness/WineDrive.h"
@@ -32,15 +30,15 @@ class TargetLine : public DialogStory {
   }
 
   int TargetLinePixels(COLORREF colour) {
-    return CountColour(m_client.Control(kIdTargetLine), colour);
+    return CountColour(m_client.Control(IDC_BACKUP_TARGET_LINE), colour);
   }
 };
 
 TEST_F(TargetLine, UnreachableTargetKeptIsDrawnGrey) {
   const String missing = MissingTarget();
   ASSERT_NO_FATAL_FAILURE(StartAndAnswerTargetQuestion(missing, IDNO));
-  EXPECT_TRUE(IsFittedFormOf(m_client.Text(kIdTargetLine), missing))
-      << Narrow(m_client.Text(kIdTargetLine));
+  EXPECT_TRUE(IsFittedFormOf(m_client.Text(IDC_BACKUP_TARGET_LINE), missing))
+      << Narrow(m_client.Text(IDC_BACKUP_TARGET_LINE));
   EXPECT_TRUE(WaitFor([&] { return TargetLinePixels(kGrey) > 0; }, kGuiStepTimeoutMs));
   EXPECT_EQ(TargetLinePixels(kBlue), 0);
   EXPECT_EQ(m_client.ReadSet().target, missing);
@@ -48,8 +46,8 @@ TEST_F(TargetLine, UnreachableTargetKeptIsDrawnGrey) {
 
 TEST_F(TargetLine, UnreachableTargetReplacedByTheDefaultIsDrawnBlue) {
   ASSERT_NO_FATAL_FAILURE(StartAndAnswerTargetQuestion(MissingTarget(), IDYES));
-  EXPECT_TRUE(IsFittedFormOf(m_client.Text(kIdTargetLine), m_client.DefaultTarget()))
-      << Narrow(m_client.Text(kIdTargetLine));
+  EXPECT_TRUE(IsFittedFormOf(m_client.Text(IDC_BACKUP_TARGET_LINE), m_client.DefaultTarget()))
+      << Narrow(m_client.Text(IDC_BACKUP_TARGET_LINE));
   EXPECT_TRUE(WaitFor([&] { return TargetLinePixels(kBlue) > 0; }, kGuiStepTimeoutMs));
   EXPECT_EQ(TargetLinePixels(kGrey), 0);
   EXPECT_TRUE(WaitFor([&] { return m_client.ReadSet().target == m_client.DefaultTarget(); },
@@ -64,12 +62,12 @@ TEST_F(TargetLine, LongTargetIsShortenedButOpenedInFull) {
   ASSERT_NO_FATAL_FAILURE(StartWithSet({}, target));
   EXPECT_TRUE(m_client.NoBoxWithin()) << "the target exists";
 
-  const String line = m_client.Text(kIdTargetLine);
+  const String line = m_client.Text(IDC_BACKUP_TARGET_LINE);
   EXPECT_NE(line, target);
   EXPECT_TRUE(IsFittedFormOf(line, target)) << Narrow(line);
 
   // On the first characters of the line, where its text surely is.
-  ASSERT_TRUE(ClickClientPoint(m_client.Control(kIdTargetLine), POINT{8, 9}));
+  ASSERT_TRUE(ClickClientPoint(m_client.Control(IDC_BACKUP_TARGET_LINE), POINT{8, 9}));
   EXPECT_TRUE(m_client.Program().WaitForOutputCount(kTraceOpen + target, 1)) << m_client.Output();
 }
 
@@ -78,25 +76,19 @@ TEST_F(TargetLine, TargetChosenInTheBrowserIsShownAndSaved) {
   ASSERT_TRUE(MakeTree(nas, {}));
   ASSERT_NO_FATAL_FAILURE(StartWithSet({}));
 
-  ASSERT_TRUE(m_client.Click(kIdChooseTarget));
-  FolderBrowser browser(m_client.ProcessId(), kGuiStepTimeoutMs);
-  ASSERT_TRUE(browser.Found()) << m_client.Output();
-  EXPECT_EQ(browser.Title(), kTextChooseTargetTitle);
-  // The status line follows the selection; what it shows is the folder chosen.
-  const String chosen = browser.SelectFolder(nas, kGuiStepTimeoutMs);
-  ASSERT_FALSE(chosen.empty());
-  if (chosen != nas) std::printf("the browser stayed at %s\n", Narrow(chosen).c_str());
-  ASSERT_TRUE(browser.PressOk(kGuiStepTimeoutMs));
+  String chosen;
+  ASSERT_NO_FATAL_FAILURE(
+      ChooseInBrowser(IDC_BACKUP_LOCATION, kTextChooseTargetTitle, nas, chosen));
 
-  EXPECT_TRUE(WaitFor([&] { return IsFittedFormOf(m_client.Text(kIdTargetLine), chosen); },
+  EXPECT_TRUE(WaitFor([&] { return IsFittedFormOf(m_client.Text(IDC_BACKUP_TARGET_LINE), chosen); },
                       kGuiStepTimeoutMs))
-      << Narrow(m_client.Text(kIdTargetLine));
+      << Narrow(m_client.Text(IDC_BACKUP_TARGET_LINE));
   EXPECT_TRUE(WaitFor([&] { return m_client.ReadSet().target == chosen; }, kGuiStepTimeoutMs));
 }
 
 TEST_F(TargetLine, BrowserCancelledChangesNothing) {
   ASSERT_NO_FATAL_FAILURE(StartWithSet({}));
-  ASSERT_TRUE(m_client.Click(kIdChooseTarget));
+  ASSERT_TRUE(m_client.Click(IDC_BACKUP_LOCATION));
   FolderBrowser browser(m_client.ProcessId(), kGuiStepTimeoutMs);
   ASSERT_TRUE(browser.Found()) << m_client.Output();
   ASSERT_TRUE(browser.Select(m_work.Path()));

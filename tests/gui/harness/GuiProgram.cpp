@@ -1,9 +1,16 @@
 #include "tests/gui/harness/GuiProgram.h"
 
+#include "tests/gui/harness/ProcessWindows.h"
 #include "tests/win32/ProgramCopy.h"
 #include "tests/win32/WindowProbe.h"
 
 namespace vl::test {
+namespace {
+
+// The caption of the client's message boxes, and also of its dialogs.
+constexpr const wchar_t* kApplicationTitle = L"Vaultline";
+
+}  // namespace
 
 GuiProgram::GuiProgram(const std::string& builtUnixPath, const String& fileName)
     : m_builtPath(WindowsPathOfUnixPath(builtUnixPath)),
@@ -32,7 +39,11 @@ HWND GuiProgram::WaitForWindow(const wchar_t* className, const wchar_t* caption,
 }
 
 HWND GuiProgram::WaitForMessageBox(DWORD timeoutMs) {
-  return WaitForWindow(kDialogClass, L"Vaultline", timeoutMs);
+  HWND box = nullptr;
+  m_process->WaitUntil(
+      [&] { return (box = FindMessageBoxOf(m_process->Id(), kApplicationTitle)) != nullptr; },
+      timeoutMs);
+  return box;
 }
 
 HWND GuiProgram::WaitForMenu(DWORD timeoutMs) {

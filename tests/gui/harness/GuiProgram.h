@@ -37,7 +37,8 @@ class GuiProgram {
   // A top-level window of the program; null when none showed within timeoutMs.
   HWND WaitForWindow(const wchar_t* className, const wchar_t* caption,
                      DWORD timeoutMs = kGuiStepTimeoutMs);
-  // A message box (caption: the application title "Vaultline").
+  // A visible message box (caption: the application title "Vaultline"), never one of the
+  // program's dialogs with the same class and caption.
   HWND WaitForMessageBox(DWORD timeoutMs = kGuiStepTimeoutMs);
   // A popup menu of the program (class "#32768").
   HWND WaitForMenu(DWORD timeoutMs = kGuiStepTimeoutMs);

@@ -1,5 +1,8 @@
 #include "tests/gui/harness/ProcessWindows.h"
 
+#include <cwchar>
+#include <functional>
+
 #include "tests/win32/WindowProbe.h"
 
 namespace vl::test {
@@ -8,28 +11,47 @@ namespace {
 // The message box's text control, on Windows and on Wine alike.
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-struct ControlQuery {
+struct WindowQuery {
   DWORD processId;
-  int controlId;
+  const std::function<bool(HWND)>& accept;
   HWND found;
 };
 
-BOOL CALLBACK MatchWindowWithControl(HWND hWnd, LPARAM lParam) {
-  auto* query = reinterpret_cast<ControlQuery*>(lParam);
+BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam) {
+  auto* query = reinterpret_cast<WindowQuery*>(lParam);
   DWORD owner = 0;
   ::GetWindowThreadProcessId(hWnd, &owner);
-  if (owner != query->processId || !::IsWindowVisible(hWnd)) return TRUE;
-  if (!::GetDlgItem(hWnd, query->controlId)) return TRUE;
+  if (owner != query->processId || !::IsWindowVisible(hWnd) || !query->accept(hWnd)) return TRUE;
   query->found = hWnd;
   return FALSE;
+}
+
+// Every window is looked at, not only the first of a class or caption, so that a dialog
+// sharing both with a message box cannot hide the box.
+HWND FindVisibleWindow(DWORD processId, const std::function<bool(HWND)>& accept) {
+  WindowQuery query{processId, accept, nullptr};
+  ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+bool ClassIs(HWND hWnd, const wchar_t* className) {
+  wchar_t actual[32] = {};
+  ::GetClassNameW(hWnd, actual, 32);
+  return _wcsicmp(actual, className) == 0;
+}
+
+// The client's dialogs share the class and the caption of its message boxes, but none has a
+// static 0xFFFF.
+bool IsMessageBox(HWND hWnd) {
+  HWND text = ::GetDlgItem(hWnd, kMessageBoxTextId);
+  return text && ClassIs(text, L"Static") && ClassIs(hWnd, kDialogClass);
 }
 
 }  // namespace
 
 HWND FindWindowWithControl(DWORD processId, int controlId) {
-  ControlQuery query{processId, controlId, nullptr};
-  ::EnumWindows(&MatchWindowWithControl, reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  return FindVisibleWindow(processId,
+                           [&](HWND hWnd) { return ::GetDlgItem(hWnd, controlId) != nullptr; });
 }
 
 HWND WaitForWindowWithControl(DWORD processId, int controlId, DWORD timeoutMs) {
@@ -39,16 +61,15 @@ HWND WaitForWindowWithControl(DWORD processId, int controlId, DWORD timeoutMs) {
   return found;
 }
 
-HWND FindMessageBoxOf(DWORD processId) {
-  HWND box = FindWindowWithControl(processId, kMessageBoxTextId);
-  wchar_t className[32] = {};
-  if (box) ::GetClassNameW(box, className, 32);
-  return box && String(className) == kDialogClass ? box : nullptr;
+HWND FindMessageBoxOf(DWORD processId, const wchar_t* caption) {
+  return FindVisibleWindow(processId, [&](HWND hWnd) {
+    return IsMessageBox(hWnd) && (!caption || ReadWindowText(hWnd) == caption);
+  });
 }
 
-HWND WaitForMessageBoxOf(DWORD processId, DWORD timeoutMs) {
+HWND WaitForMessageBoxOf(DWORD processId, DWORD timeoutMs, const wchar_t* caption) {
   HWND box = nullptr;
-  WaitFor([&] { return (box = FindMessageBoxOf(processId)) != nullptr; }, timeoutMs);
+  WaitFor([&] { return (box = FindMessageBoxOf(processId, caption)) != nullptr; }, timeoutMs);
   return box;
 }
 

@@ -13,9 +13,10 @@ HWND FindWindowWithControl(DWORD processId, int controlId);
 // Waits (bounded) for such a window.
 HWND WaitForWindowWithControl(DWORD processId, int controlId, DWORD timeoutMs);
 
-// A visible message box of the process; null when none.
-HWND FindMessageBoxOf(DWORD processId);
-HWND WaitForMessageBoxOf(DWORD processId, DWORD timeoutMs);
+// A visible message box of the process (with this caption, unless null): a dialog-class window
+// whose text control is a static; null when none.
+HWND FindMessageBoxOf(DWORD processId, const wchar_t* caption = nullptr);
+HWND WaitForMessageBoxOf(DWORD processId, DWORD timeoutMs, const wchar_t* caption = nullptr);
 
 // The text of a dialog's control (WM_GETTEXT, which reaches across processes).
 String ControlText(HWND dialog, int controlId);

@@ -7,14 +7,18 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "client/ui/DlgSyncReport.h"
 #include "resources/client/resource.h"
 #include "tests/gui/harness/Capture.h"
 #include "tests/gui/harness/Input.h"
+#include "tests/gui/harness/ProcessWindows.h"
 #include "tests/gui/harness/Screenshots.h"
 #include "tests/gui/report/ReportProbe.h"
 #include "tests/gui/report/ReportRun.h"
+#include "tests/support/SampleRun.h"
 
 namespace vl::test {
 namespace {
@@ -38,18 +42,6 @@ constexpr int kGrid[3][4] = {
     {IDC_REPORT_NEW_LABEL, IDC_REPORT_NEW, IDC_REPORT_UPDATES_LABEL, IDC_REPORT_UPDATES},
     {IDC_REPORT_SIZE_LABEL, IDC_REPORT_SIZE, IDC_REPORT_ELAPSED_LABEL, IDC_REPORT_ELAPSED},
 };
-
-RunStats SampleStats() {
-  RunStats stats;
-  stats.fileCount = 12;
-  stats.folderCount = 3;
-  stats.copiedNew = 9;
-  stats.copiedChanged = 2;
-  stats.totalBytes = 1048576;
-  stats.startTime = 1700000000;
-  stats.endTime = stats.startTime + 3725;
-  return stats;
-}
 
 ErrorList TwoErrors() {
   ErrorList errors;
@@ -95,116 +87,118 @@ int DifferingPixels(const Image& a, const Image& b) {
   return count;
 }
 
-void ExpectOpenedAndClosed(const ReportRun& run) {
+// Shows the report over stats and errors as the backup dialog does: inspect looks at it once
+// it is painted, close ends it. Fails the test when it never showed or stayed open.
+void ShowReport(const RunStats* stats, const ErrorList* errors,
+                const ReportRun::WindowStep& inspect,
+                const ReportRun::WindowStep& close = &ClickOk) {
+  ReportRun run(stats, errors);
+  run.Run(inspect, close);
   ASSERT_TRUE(run.Opened()) << "the report never showed";
   EXPECT_TRUE(run.ClosedByTheTest()) << "the report stayed open";
 }
 
+// The result line, its pixels and the error list as the user sees them.
+struct ResultSeen {
+  String text;
+  Image line;
+  std::vector<ListRow> rows;
+  std::vector<ListColumn> columns;
+};
+
+ResultSeen ReadResult(HWND dialog) {
+  ResultSeen seen;
+  seen.text = ControlText(dialog, IDC_REPORT_RESULT);
+  seen.line = Crop(CaptureClient(dialog), ControlRect(dialog, IDC_REPORT_RESULT));
+  HWND list = ::GetDlgItem(dialog, IDC_REPORT_ERRORS);
+  seen.rows = ListRows(list);
+  seen.columns = ListColumns(list);
+  return seen;
+}
+
 TEST(ReportDialog, ShowsTheRunsFiguresUnderTheirLabels) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   std::map<int, String> texts;
   String caption;
-  ReportRun run(&stats, nullptr);
-  run.Run(
-      [&](HWND dialog) {
-        for (int id : kLabels) texts[id] = ControlText(dialog, id);
-        for (int id : kValues) texts[id] = ControlText(dialog, id);
-        wchar_t title[64] = {};
-        ::GetWindowTextW(dialog, title, 64);
-        caption = title;
-        SaveScreenshot(L"ReportFigures", dialog);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, nullptr, [&](HWND dialog) {
+    for (int id : kLabels) texts[id] = ControlText(dialog, id);
+    for (int id : kValues) texts[id] = ControlText(dialog, id);
+    wchar_t title[64] = {};
+    ::GetWindowTextW(dialog, title, 64);
+    caption = title;
+    SaveScreenshot(L"ReportFigures", dialog);
+  });
   EXPECT_EQ(caption, L"Vaultline");
-  EXPECT_EQ(texts[IDC_REPORT_FILES], L"12");
-  EXPECT_EQ(texts[IDC_REPORT_FOLDERS], L"3");
-  EXPECT_EQ(texts[IDC_REPORT_NEW], L"9");
-  EXPECT_EQ(texts[IDC_REPORT_UPDATES], L"2");
-  EXPECT_EQ(texts[IDC_REPORT_SIZE], L"1.00 MB");
-  EXPECT_EQ(texts[IDC_REPORT_ELAPSED], L"01:02:05");
-  EXPECT_EQ(texts[IDC_REPORT_FILES_LABEL], L"File");
-  EXPECT_EQ(texts[IDC_REPORT_FOLDERS_LABEL], L"Folder");
-  EXPECT_EQ(texts[IDC_REPORT_NEW_LABEL], L"New Backup");
-  EXPECT_EQ(texts[IDC_REPORT_UPDATES_LABEL], L"Update");
-  EXPECT_EQ(texts[IDC_REPORT_SIZE_LABEL], L"Total Size");
-  EXPECT_EQ(texts[IDC_REPORT_ELAPSED_LABEL], L"Estimated time");
+  const std::pair<int, const wchar_t*> expected[] = {
+      {IDC_REPORT_FILES_LABEL, L"File"},
+      {IDC_REPORT_FILES, L"12"},
+      {IDC_REPORT_FOLDERS_LABEL, L"Folder"},
+      {IDC_REPORT_FOLDERS, L"3"},
+      {IDC_REPORT_NEW_LABEL, L"New Backup"},
+      {IDC_REPORT_NEW, L"9"},
+      {IDC_REPORT_UPDATES_LABEL, L"Update"},
+      {IDC_REPORT_UPDATES, L"2"},
+      {IDC_REPORT_SIZE_LABEL, L"Total Size"},
+      {IDC_REPORT_SIZE, L"1.00 MB"},
+      {IDC_REPORT_ELAPSED_LABEL, L"Estimated time"},
+      {IDC_REPORT_ELAPSED, L"01:02:05"},
+  };
+  for (const auto& [id, text] : expected) EXPECT_EQ(texts[id], text) << "control " << id;
 }
 
 TEST(ReportDialog, ErrorsShowTheErrorLineInRedAndOneRowEachInOrder) {
-  const RunStats stats = SampleStats();  // the counter says nothing failed; the list decides
+  const RunStats stats = SampleRunStats();  // the counter says nothing failed; the list decides
   const ErrorList errors = TwoErrors();
-  String result;
-  std::vector<ListRow> rows;
-  std::vector<ListColumn> columns;
-  Image line;
-  ReportRun run(&stats, &errors);
-  run.Run(
+  ResultSeen seen;
+  ShowReport(
+      &stats, &errors,
       [&](HWND dialog) {
-        result = ControlText(dialog, IDC_REPORT_RESULT);
-        rows = ListRows(::GetDlgItem(dialog, IDC_REPORT_ERRORS));
-        columns = ListColumns(::GetDlgItem(dialog, IDC_REPORT_ERRORS));
-        line = Crop(CaptureClient(dialog), ControlRect(dialog, IDC_REPORT_RESULT));
+        seen = ReadResult(dialog);
         SaveScreenshot(L"ReportWithErrors", dialog);
       },
       &ClickClose);
-  ExpectOpenedAndClosed(run);
-  EXPECT_EQ(result, L"Error occurred");
-  EXPECT_GT(line.Count(kRed, kWhole), 0) << "the error line is drawn red";
-  EXPECT_EQ(line.Count(kBlue, kWhole), 0);
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0], ListRow(L"C:\\Data\\locked.doc", L"Failed to copy the file(s)."));
-  EXPECT_EQ(rows[1], ListRow(L"C:\\Data\\Old", L"Failed to delete the target folder."));
-  ASSERT_EQ(columns.size(), 2u);
-  EXPECT_EQ(columns[0].title, L"File Name");
-  EXPECT_EQ(columns[0].width, 150);
-  EXPECT_EQ(columns[1].title, L"Error");
-  EXPECT_EQ(columns[1].width, 200);
+  EXPECT_EQ(seen.text, L"Error occurred");
+  EXPECT_GT(seen.line.Count(kRed, kWhole), 0) << "the error line is drawn red";
+  EXPECT_EQ(seen.line.Count(kBlue, kWhole), 0);
+  ASSERT_EQ(seen.rows.size(), 2u);
+  EXPECT_EQ(seen.rows[0], ListRow(L"C:\\Data\\locked.doc", L"Failed to copy the file(s)."));
+  EXPECT_EQ(seen.rows[1], ListRow(L"C:\\Data\\Old", L"Failed to delete the target folder."));
+  ASSERT_EQ(seen.columns.size(), 2u);
+  EXPECT_EQ(seen.columns[0].title, L"File Name");
+  EXPECT_EQ(seen.columns[0].width, 150);
+  EXPECT_EQ(seen.columns[1].title, L"Error");
+  EXPECT_EQ(seen.columns[1].width, 200);
 }
 
 TEST(ReportDialog, ACleanRunShowsSuccessInBlueAndAnEmptyList) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   const ErrorList none;
-  String result;
-  std::vector<ListRow> rows;
-  Image line;
-  ReportRun run(&stats, &none);
-  run.Run(
-      [&](HWND dialog) {
-        result = ControlText(dialog, IDC_REPORT_RESULT);
-        rows = ListRows(::GetDlgItem(dialog, IDC_REPORT_ERRORS));
-        line = Crop(CaptureClient(dialog), ControlRect(dialog, IDC_REPORT_RESULT));
-        SaveScreenshot(L"ReportSuccess", dialog);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
-  EXPECT_EQ(result, L"The process has been completed successfully");
-  EXPECT_GT(line.Count(kBlue, kWhole), 0) << "the success line is drawn blue";
-  EXPECT_EQ(line.Count(kRed, kWhole), 0);
-  EXPECT_TRUE(rows.empty());
+  ResultSeen seen;
+  ShowReport(&stats, &none, [&](HWND dialog) {
+    seen = ReadResult(dialog);
+    SaveScreenshot(L"ReportSuccess", dialog);
+  });
+  EXPECT_EQ(seen.text, L"The process has been completed successfully");
+  EXPECT_GT(seen.line.Count(kBlue, kWhole), 0) << "the success line is drawn blue";
+  EXPECT_EQ(seen.line.Count(kRed, kWhole), 0);
+  EXPECT_TRUE(seen.rows.empty());
 }
 
 TEST(ReportDialog, ACountedErrorWithoutRecordsIsStillAnError) {
-  RunStats stats = SampleStats();
+  RunStats stats = SampleRunStats();
   stats.errorCount = 1;
   const ErrorList none;
   String result;
-  ReportRun run(&stats, &none);
-  run.Run([&](HWND dialog) { result = ControlText(dialog, IDC_REPORT_RESULT); }, &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, &none, [&](HWND dialog) { result = ControlText(dialog, IDC_REPORT_RESULT); });
   EXPECT_EQ(result, L"Error occurred");
 }
 
 TEST(ReportDialog, WithoutTheRunsDataItShowsAnEmptySuccessfulRun) {
   std::map<int, String> texts;
-  ReportRun run(nullptr, nullptr);
-  run.Run(
-      [&](HWND dialog) {
-        texts[IDC_REPORT_RESULT] = ControlText(dialog, IDC_REPORT_RESULT);
-        for (int id : kValues) texts[id] = ControlText(dialog, id);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(nullptr, nullptr, [&](HWND dialog) {
+    texts[IDC_REPORT_RESULT] = ControlText(dialog, IDC_REPORT_RESULT);
+    for (int id : kValues) texts[id] = ControlText(dialog, id);
+  });
   EXPECT_EQ(texts[IDC_REPORT_RESULT], L"The process has been completed successfully");
   EXPECT_EQ(texts[IDC_REPORT_FILES], L"0");
   EXPECT_EQ(texts[IDC_REPORT_SIZE], L"0   B");
@@ -212,23 +206,19 @@ TEST(ReportDialog, WithoutTheRunsDataItShowsAnEmptySuccessfulRun) {
 }
 
 TEST(ReportDialog, ControlsSitWhereTheSkinDrawsThem) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   std::map<int, RECT> rects;
   SIZE client{};
-  ReportRun run(&stats, nullptr);
-  run.Run(
-      [&](HWND dialog) {
-        for (int id : {IDC_REPORT_CLOSE, IDOK, IDC_REPORT_ERRORS, IDC_REPORT_RESULT})
-          rects[id] = ControlRect(dialog, id);
-        for (const auto& row : kGrid) {
-          for (int id : row) rects[id] = ControlRect(dialog, id);
-        }
-        RECT area{};
-        ::GetClientRect(dialog, &area);
-        client = SIZE{area.right, area.bottom};
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, nullptr, [&](HWND dialog) {
+    for (int id : {IDC_REPORT_CLOSE, IDOK, IDC_REPORT_ERRORS, IDC_REPORT_RESULT})
+      rects[id] = ControlRect(dialog, id);
+    for (const auto& row : kGrid) {
+      for (int id : row) rects[id] = ControlRect(dialog, id);
+    }
+    RECT area{};
+    ::GetClientRect(dialog, &area);
+    client = SIZE{area.right, area.bottom};
+  });
   const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
   EXPECT_EQ(client.cx, background.width);
   EXPECT_EQ(client.cy, background.height);
@@ -259,20 +249,16 @@ TEST(ReportDialog, ControlsSitWhereTheSkinDrawsThem) {
 }
 
 TEST(ReportDialog, ValuesAreGreyLabelsPlainAndTheSkinShowsBehindThem) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   const ErrorList none;
   Image shot;
   std::map<int, RECT> rects;
-  ReportRun run(&stats, &none);
-  run.Run(
-      [&](HWND dialog) {
-        for (int id : kLabels) rects[id] = ControlRect(dialog, id);
-        for (int id : kValues) rects[id] = ControlRect(dialog, id);
-        rects[IDC_REPORT_RESULT] = ControlRect(dialog, IDC_REPORT_RESULT);
-        shot = CaptureClient(dialog);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, &none, [&](HWND dialog) {
+    for (int id : kLabels) rects[id] = ControlRect(dialog, id);
+    for (int id : kValues) rects[id] = ControlRect(dialog, id);
+    rects[IDC_REPORT_RESULT] = ControlRect(dialog, IDC_REPORT_RESULT);
+    shot = CaptureClient(dialog);
+  });
   const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
   ASSERT_FALSE(shot.Empty());
   ASSERT_FALSE(background.Empty());
@@ -298,17 +284,13 @@ TEST(ReportDialog, ValuesAreGreyLabelsPlainAndTheSkinShowsBehindThem) {
 }
 
 TEST(ReportDialog, FontsComeFromTheMenuFontWithABoldResultLine) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   LOGFONTW result{}, label{}, value{};
-  ReportRun run(&stats, nullptr);
-  run.Run(
-      [&](HWND dialog) {
-        result = ControlFont(dialog, IDC_REPORT_RESULT);
-        label = ControlFont(dialog, IDC_REPORT_FILES_LABEL);
-        value = ControlFont(dialog, IDC_REPORT_ELAPSED);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, nullptr, [&](HWND dialog) {
+    result = ControlFont(dialog, IDC_REPORT_RESULT);
+    label = ControlFont(dialog, IDC_REPORT_FILES_LABEL);
+    value = ControlFont(dialog, IDC_REPORT_ELAPSED);
+  });
   const LOGFONTW menu = SystemMenuFont();
   EXPECT_EQ(result.lfWeight, 700);
   EXPECT_STREQ(result.lfFaceName, menu.lfFaceName);
@@ -321,16 +303,12 @@ TEST(ReportDialog, FontsComeFromTheMenuFontWithABoldResultLine) {
 }
 
 TEST(ReportDialog, TheGreenOfTheSkinIsCutOut) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   Image shot;
-  ReportRun run(&stats, nullptr);
-  run.Run(
-      [&](HWND dialog) {
-        shot = CaptureClient(dialog);
-        SaveScreenshot(L"ReportOutline", dialog);
-      },
-      &ClickOk);
-  ExpectOpenedAndClosed(run);
+  ShowReport(&stats, nullptr, [&](HWND dialog) {
+    shot = CaptureClient(dialog);
+    SaveScreenshot(L"ReportOutline", dialog);
+  });
   const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
   ASSERT_FALSE(shot.Empty());
   ASSERT_EQ(background.At(0, 0), kGreen) << "the bitmap's corners are the key colour";
@@ -339,31 +317,27 @@ TEST(ReportDialog, TheGreenOfTheSkinIsCutOut) {
 }
 
 TEST(ReportDialog, BothButtonsShowTheHandCursor) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   HCURSOR overOk = nullptr;
   HCURSOR overClose = nullptr;
-  ReportRun run(&stats, nullptr);
-  run.Run(
+  ShowReport(
+      &stats, nullptr,
       [&](HWND dialog) {
         overOk = CursorOver(dialog, IDOK);
         overClose = CursorOver(dialog, IDC_REPORT_CLOSE);
       },
       &ClickClose);
-  ExpectOpenedAndClosed(run);
   const HCURSOR hand = ::LoadCursorW(nullptr, IDC_HAND);
   EXPECT_EQ(overOk, hand);
   EXPECT_EQ(overClose, hand);
 }
 
 TEST(ReportDialog, EnterAndEscapeEndItToo) {
-  const RunStats stats = SampleStats();
+  const RunStats stats = SampleRunStats();
   for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
-    ReportRun run(&stats, nullptr);
-    run.Run([](HWND) {},
-            [key](HWND dialog) {
-              ::PostMessageW(::GetDlgItem(dialog, IDOK), WM_KEYDOWN, key, 0);
-            });
-    ExpectOpenedAndClosed(run);
+    ShowReport(
+        &stats, nullptr, [](HWND) {},
+        [key](HWND dialog) { ::PostMessageW(::GetDlgItem(dialog, IDOK), WM_KEYDOWN, key, 0); });
   }
 }
 

@@ -49,12 +49,6 @@ RECT ControlRect(HWND dialog, int id) {
   return rect;
 }
 
-String ControlText(HWND dialog, int id) {
-  wchar_t buffer[kTextCapacity] = {};
-  ::GetDlgItemTextW(dialog, id, buffer, kTextCapacity);
-  return String(buffer);
-}
-
 LOGFONTW ControlFont(HWND dialog, int id) {
   LOGFONTW font{};
   auto handle = reinterpret_cast<HFONT>(::SendDlgItemMessageW(dialog, id, WM_GETFONT, 0, 0));

@@ -12,9 +12,9 @@
 
 namespace vl::test {
 
-// A control's rectangle in the dialog's client coordinates; empty when there is none.
+// A control's rectangle in the dialog's client coordinates; empty when there is none. (Its
+// text: ControlText of the harness.)
 RECT ControlRect(HWND dialog, int id);
-String ControlText(HWND dialog, int id);
 LOGFONTW ControlFont(HWND dialog, int id);
 
 using ListRow = std::pair<String, String>;

@@ -3,6 +3,8 @@
 #include <thread>
 
 #include "client/ui/DlgSyncReport.h"
+#include "tests/gui/harness/ProcessWindows.h"
+#include "tests/win32/WindowProbe.h"
 
 namespace vl::test {
 namespace {
@@ -10,24 +12,13 @@ namespace {
 constexpr DWORD kOpenTimeoutMs = 10000;
 constexpr DWORD kCloseTimeoutMs = 5000;
 constexpr DWORD kPaintSettleMs = 400;
-constexpr DWORD kPollMs = 20;
 
 BOOL CALLBACK TakeDialog(HWND hWnd, LPARAM found) {
   wchar_t className[16] = {};
   ::GetClassNameW(hWnd, className, 16);
-  if (String(className) != L"#32770" || !::IsWindowVisible(hWnd)) return TRUE;
+  if (String(className) != kDialogClass || !::IsWindowVisible(hWnd)) return TRUE;
   *reinterpret_cast<HWND*>(found) = hWnd;
   return FALSE;
-}
-
-template <typename Done>
-bool WaitFor(Done done, DWORD timeoutMs) {
-  const ULONGLONG until = ::GetTickCount64() + timeoutMs;
-  while (!done()) {
-    if (::GetTickCount64() >= until) return false;
-    ::Sleep(kPollMs);
-  }
-  return true;
 }
 
 void BringToFront(HWND dialog) {
