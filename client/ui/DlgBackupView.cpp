@@ -14,12 +14,12 @@
 namespace vl {
 
 void CDlgBackup::ShowMessage(uint32_t textId) {
-  AfxMessageBox(m_texts.Text(textId), MB_OK | MB_ICONINFORMATION);
+  AfxMessageBox(m_hWnd, m_texts.Text(textId), MB_OK | MB_ICONINFORMATION);
 }
 
 bool CDlgBackup::AskYesNo(uint32_t textId, BoxIcon icon) {
   const UINT iconStyle = icon == BoxIcon::question ? MB_ICONQUESTION : MB_ICONINFORMATION;
-  return AfxMessageBox(m_texts.Text(textId), MB_YESNO | iconStyle) == IDYES;
+  return AfxMessageBox(m_hWnd, m_texts.Text(textId), MB_YESNO | iconStyle) == IDYES;
 }
 
 void CDlgBackup::ClearItemList() { ::SendMessageW(m_list.m_hWnd, LB_RESETCONTENT, 0, 0); }

@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes with the application's title as caption, owned by the main window when it is
-// on screen.
+// Message boxes with the application's title as caption, owned by the window the user works
+// in when it is on screen.
 #include <windows.h>
 
 #include "core/base/String.h"
@@ -12,6 +12,9 @@ namespace vl {
 int AfxMessageBox(const String& text, UINT type = MB_OK);
 // The text is string promptId of the string table.
 int AfxMessageBox(UINT promptId, UINT type = MB_OK);
+// A box of a particular window, modal to it while it is on screen; a hidden window leaves the
+// box standing on its own.
+int AfxMessageBox(HWND owner, const String& text, UINT type);
 
 // The icon a message box of this type gets when the caller named none.
 UINT WithDefaultIcon(UINT type);

@@ -76,10 +76,16 @@ bool DialogClient::WaitForRunDone(int code, DWORD timeoutMs) {
   if (!box)
     return ::testing::AssertionFailure() << "no message box \"" << Narrow(text) << "\"\n"
                                          << Output();
+  // A box over the visible dialog is modal to it: a click on Backup or Stop behind the box
+  // would start a second command in the middle of the first.
+  const bool dialogUsable = m_dialog && ::IsWindowVisible(m_dialog) && ::IsWindowEnabled(m_dialog);
   const String shown = ReadMessageBoxText(box);
-  if (shown != text) {
+  if (shown != text || dialogUsable) {
     // Answered anyway, so the client is not left waiting in a box the test did not expect.
     PressMessageBoxButton(box, IDOK) || PressMessageBoxButton(box, IDNO);
+    if (dialogUsable)
+      return ::testing::AssertionFailure() << "the dialog stayed usable behind \""
+                                           << Narrow(shown) << "\"";
     return ::testing::AssertionFailure() << "message box \"" << Narrow(shown) << "\", expected \""
                                          << Narrow(text) << "\"";
   }
