@@ -92,6 +92,10 @@ bool CDlgBackup::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
       OnBackupDone(wParam);
       *result = 0;
       return true;
+    case kProgressMessage:
+      ShowProgress(m_progress.Take());
+      *result = 0;
+      return true;
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) != Item(IDC_BACKUP_LOCATION_LABEL)) break;
       *result = OnLabelColour(reinterpret_cast<HDC>(wParam));

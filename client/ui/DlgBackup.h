@@ -13,6 +13,7 @@
 #include "client/ui/logic/BackupDialogLogic.h"
 #include "client/ui/logic/BackupDialogView.h"
 #include "client/ui/logic/BackupServices.h"
+#include "client/ui/logic/ProgressMailbox.h"
 #include "client/ui/logic/RunControl.h"
 #include "skin/DialogSK.h"
 #include "skin/MyHyperLink.h"
@@ -31,6 +32,8 @@ class CDlgBackup : public CDialogSK,
  public:
   static constexpr UINT kTemplateId = 155;
   static constexpr UINT kBackupDoneMessage = WM_USER + 1005;  // WM_BACKUP_DONE, 2029
+  // The worker left progress in the mailbox.
+  static constexpr UINT kProgressMessage = WM_APP + 1;
   static constexpr const wchar_t* kCaption = L"Vaultline";
   // The template's window class: a dialog class of its own, so that looking for the client's
   // message boxes (dialogs captioned "Vaultline" as well) never finds this window instead.
@@ -105,7 +108,9 @@ class CDlgBackup : public CDialogSK,
   void ShowCaption(const String& text) override;
   void EnableItemList(bool enable) override;
   void PostBackupDone(RunCompletion code) override;
-  void SendToControl(int id, UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnWindowThread() const;
+  void WakeForProgress();
+  void ShowProgress(const ProgressUpdate& update);
 
   HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }
   void ShowItem(int id, bool show) const;
@@ -137,6 +142,7 @@ class CDlgBackup : public CDialogSK,
   // The window the worker reaches; fixed once the dialog exists.
   HWND m_hRunWindow = nullptr;
   WorkerSendGate m_sendGate;
+  ProgressMailbox m_progress;
 };
 
 }  // namespace vl

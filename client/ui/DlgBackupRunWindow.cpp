@@ -1,6 +1,9 @@
-// What the backup worker does to the dialog. Everything is a synchronous message, so the
-// progress shows in the order the run produced it; the completion is posted. Nothing reaches
-// a window that is going away (see WorkerSendGate).
+// What the backup worker does to the dialog. Progress goes through a mailbox that the window
+// empties when it gets to it: a synchronous message per update would hold the worker for every
+// repaint of the bar, the status line and the caption (about 11 ms a file under Wine, ten
+// times the copy itself for small files). Disabling the list is synchronous, and the
+// completion is posted behind the last progress wake-up. Nothing reaches a window that is
+// going away (see WorkerSendGate).
 #include "client/ui/DlgBackup.h"
 
 #include <commctrl.h>
@@ -10,32 +13,50 @@
 namespace vl {
 
 void CDlgBackup::ShowPercent(int percent) {
-  SendToControl(IDC_BACKUP_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  if (OnWindowThread()) {
+    ShowProgress(ProgressUpdate{percent, std::nullopt, std::nullopt});
+  } else if (m_progress.PutPercent(percent)) {
+    WakeForProgress();
+  }
 }
 
 void CDlgBackup::ShowStatus(const String& text) {
-  SendToControl(IDC_BACKUP_SOURCE_LINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (OnWindowThread()) {
+    ShowProgress(ProgressUpdate{std::nullopt, text, std::nullopt});
+  } else if (m_progress.PutStatus(text)) {
+    WakeForProgress();
+  }
 }
 
 void CDlgBackup::ShowCaption(const String& text) {
-  GatePass pass(m_sendGate);
-  if (pass) ::SendMessageW(m_hRunWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (OnWindowThread()) {
+    ShowProgress(ProgressUpdate{std::nullopt, std::nullopt, text});
+  } else if (m_progress.PutCaption(text)) {
+    WakeForProgress();
+  }
 }
 
 void CDlgBackup::EnableItemList(bool enable) {
   GatePass pass(m_sendGate);
-  // EnableWindow sends WM_ENABLE to the list's thread and waits, like the sends above.
+  // EnableWindow sends WM_ENABLE to the list's thread and waits for it.
   if (pass) ::EnableWindow(::GetDlgItem(m_hRunWindow, IDC_BACKUP_LIST), enable ? TRUE : FALSE);
 }
 
 void CDlgBackup::PostBackupDone(RunCompletion code) {
-  GatePass pass(m_sendGate);
-  if (pass) ::PostMessageW(m_hRunWindow, kBackupDoneMessage, static_cast<WPARAM>(code), 0);
+  ::PostMessageW(m_hRunWindow, kBackupDoneMessage, static_cast<WPARAM>(code), 0);
 }
 
-void CDlgBackup::SendToControl(int id, UINT message, WPARAM wParam, LPARAM lParam) {
-  GatePass pass(m_sendGate);
-  if (pass) ::SendMessageW(::GetDlgItem(m_hRunWindow, id), message, wParam, lParam);
+bool CDlgBackup::OnWindowThread() const {
+  return ::GetWindowThreadProcessId(m_hRunWindow, nullptr) == ::GetCurrentThreadId();
+}
+
+void CDlgBackup::WakeForProgress() { ::PostMessageW(m_hRunWindow, kProgressMessage, 0, 0); }
+
+void CDlgBackup::ShowProgress(const ProgressUpdate& update) {
+  if (update.percent)
+    ::SendMessageW(Item(IDC_BACKUP_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(*update.percent), 0);
+  if (update.status) m_lineSource.SetWindowText(*update.status);
+  if (update.caption) SetWindowText(*update.caption);
 }
 
 }  // namespace vl

@@ -265,5 +265,26 @@ TEST_F(CancelTest, StoppingForTheWindowCancelsARunningRun) {
   EXPECT_EQ(FinishRun(), DONE_CANCELLED);
 }
 
+// The box's own message loop delivers whatever is posted meanwhile, the completion included.
+TEST_F(CancelTest, ACompletionArrivingDuringTheQuestionWaitsForTheAnswer) {
+  StartHeld();
+  view.onAsk = [this](uint32_t) {
+    window.Release();
+    EXPECT_TRUE(WorkerPaused());
+    run.RequestStop();
+    const std::optional<RunCompletion> code = window.WaitForDone();
+    EXPECT_TRUE(code.has_value());
+    log.Clear();
+    if (code) run.OnBackupDone(*code);
+    EXPECT_TRUE(log.Entries().empty()) << "the run's end was handled under the open question";
+    return false;
+  };
+  run.CancelBackup();
+  view.onAsk = nullptr;
+  EXPECT_EQ(log.Only({"message", "report", "runControls"}),
+            (Log{"runControls off", "message 146"}));
+  EXPECT_FALSE(run.State().running);
+}
+
 }  // namespace
 }  // namespace vl::test

@@ -73,11 +73,25 @@ void CRunControl::CancelBackup() {
   if (!IsRunActive()) return;
   // The worker waits at its next check point, where it holds nothing the message box needs.
   m_runner.Pause();
+  m_asking = true;
   if (m_view.AskYesNo(IDS_CONFIRM_CANCEL, BoxIcon::question)) m_runner.RequestCancel();
+  m_asking = false;
   m_runner.Resume();
+  if (!m_deferredDone) return;
+  const RunCompletion code = *m_deferredDone;
+  m_deferredDone.reset();
+  OnBackupDone(code);
 }
 
+// The worker may end while the cancel question is open (it had passed its last check point),
+// and the box's own message loop then delivers the completion. Handled there, the report would
+// open on top of the question and the answer would come after the run is over; it waits until
+// the question is closed instead.
 void CRunControl::OnBackupDone(RunCompletion code) {
+  if (m_asking) {
+    m_deferredDone = code;
+    return;
+  }
   m_view.ShowRunControls(false);
   m_services.SetTrayIcon(kTrayIconNormal);
   ReportEnd(code);

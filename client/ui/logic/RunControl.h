@@ -4,6 +4,7 @@
 // checks before a start, the tray icon, timers and real-time backup around the run, the cancel
 // question with the worker held, and the messages or report when it ends.
 #include <functional>
+#include <optional>
 
 #include "client/engine/BackupEngine.h"
 #include "client/engine/BackupRunner.h"
@@ -60,6 +61,9 @@ class CRunControl : private IRunObserver {
   IFileSystem& m_fs;
   const IDriveSet& m_drives;
   std::function<void()> m_selectionChanged;
+  // The cancel question is open; a completion arriving meanwhile waits in m_deferredDone.
+  bool m_asking = false;
+  std::optional<RunCompletion> m_deferredDone;
   CBackupEngine m_engine;
   CBackupRunner m_runner;
 };

@@ -111,12 +111,16 @@ TEST_F(BackupRun, FilesHeldByAnotherProgramAreReportedAsErrorsInTheirOrder) {
 }
 
 // Wine copies a file in one piece (CopyFileExW never reports progress there), so a stop takes
-// effect between files: the run has several large ones.
+// effect between files: the run has several large ones and enough small ones to last a few
+// seconds, so that Stop is pressed while it still has work to do.
 class LongRun : public DialogStory {
  protected:
   void SetUp() override {
     std::vector<TreeFile> files;
-    for (int i = 0; i < 8; ++i) files.push_back({L"part" + std::to_wstring(i) + L".bin", kSize});
+    for (int i = 0; i < kLarge; ++i)
+      files.push_back({L"part" + std::to_wstring(i) + L".bin", kSize});
+    for (int i = 0; i < kSmall; ++i)
+      files.push_back({L"note" + std::to_wstring(i) + L".txt", 512});
     m_root = m_work / L"Large";
     ASSERT_TRUE(MakeTree(m_root, files));
     ASSERT_NO_FATAL_FAILURE(StartWithSet({m_root}));
@@ -128,6 +132,8 @@ class LongRun : public DialogStory {
     EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_PROGRESS));
   }
 
+  static constexpr int kLarge = 8;
+  static constexpr int kSmall = 2000;
   static constexpr size_t kSize = 24u << 20;
   String m_root;
 };
@@ -139,7 +145,7 @@ TEST_F(LongRun, StopAnsweredNoLetsTheRunFinishWithItsReport) {
   ASSERT_NE(report, nullptr) << m_client.Output();
   const ReportView view = ReadReport(report);
   EXPECT_EQ(view.result, kTextSuccess);
-  EXPECT_EQ(view.newCopies, L"8");
+  EXPECT_EQ(view.newCopies, std::to_wstring(kLarge + kSmall));
   EXPECT_TRUE(CloseReport(report));
   EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_START));
   EXPECT_FALSE(m_client.IsShown(IDC_BACKUP_STOP));
@@ -151,7 +157,8 @@ TEST_F(LongRun, StopAnsweredYesCancelsWithoutAReport) {
   EXPECT_TRUE(m_client.Answer(kTextCancelled, IDOK, kRunTimeoutMs));
   EXPECT_TRUE(m_client.WaitForRunDone(3)) << m_client.Output();
   EXPECT_EQ(m_client.WaitForReport(kGuiQuietMs), nullptr);
-  EXPECT_LT(ListNames(m_client.DefaultTarget() + L"\\Large").size(), 8u);
+  EXPECT_LT(ListNames(m_client.DefaultTarget() + L"\\Large").size(),
+            static_cast<size_t>(kLarge + kSmall));
   EXPECT_TRUE(m_client.IsShown(IDC_BACKUP_START));
   EXPECT_EQ(m_client.Text(IDC_BACKUP_SOURCE_LINE), L"");
 }
