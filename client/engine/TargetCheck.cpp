@@ -1,9 +1,9 @@
 #include "client/engine/TargetCheck.h"
 
-#include "client/engine/PathUtil.h"
 #include "client/model/PathJoin.h"
 #include "client/model/Settings.h"
 #include "core/fs/FileSystem.h"
+#include "core/rules/TargetRule.h"
 
 namespace vl {
 
@@ -18,9 +18,10 @@ bool FillDefaultTarget(CSettings& settings, const String& dataFolder) {
 }
 
 bool IsTargetReachable(const IFileSystem& fs, const String& target) {
-  if (EndsWithBackslash(target)) {
+  const String volume = DriveRootVolumeOf(target);
+  if (!volume.empty()) {
     VolumeInfo info;
-    return fs.GetVolumeInfo(String{target[0], VLT(':'), VLT('\\')}, info);
+    return fs.GetVolumeInfo(volume, info);
   }
   FileStatus status;
   return fs.GetStatus(target, status);

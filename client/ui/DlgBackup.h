@@ -109,7 +109,7 @@ class CDlgBackup : public CDialogSK,
   void EnableItemList(bool enable) override;
   void PostBackupDone(RunCompletion code) override;
   bool OnWindowThread() const;
-  void WakeForProgress();
+  void DeliverProgress(ProgressUpdate update);
   void ShowProgress(const ProgressUpdate& update);
 
   HWND Item(int id) const { return ::GetDlgItem(m_hWnd, id); }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "client/ui/DialogFont.h"
+#include "client/ui/DialogLayout.h"
 #include "resources/client/resource.h"
 #include "win32/framework/WinApp.h"
 
@@ -15,17 +16,11 @@ constexpr UINT kSmallIcon = IDR_MAINFRAME;
 constexpr UINT kBackgroundBitmap = 159;
 constexpr int kListItemHeight = 31;
 constexpr COLORREF kSourceLineColour = 0x12AD5B;
-constexpr COLORREF kCaptionTextColour = RGB(255, 255, 255);
 // The target line runs from just right of its label to this x.
 constexpr int kTargetLineRight = 337;
 constexpr int kLabelLeft = 44;
 constexpr int kLineTop = 303;
 constexpr int kLineHeight = 19;
-
-struct Placement {
-  int id;
-  int x, y, width, height;
-};
 
 // Every control but the label and the target line, whose widths follow the label's text.
 constexpr Placement kPlacements[] = {
@@ -47,18 +42,6 @@ struct ButtonSkin {
   bool captioned;  // the picture has no words, so the tooltip's text is drawn on it
 };
 
-String WindowTextOf(HWND window) {
-  String text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(
-      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-void Place(HWND dialog, int id, int x, int y, int width, int height) {
-  ::SetWindowPos(::GetDlgItem(dialog, id), nullptr, x, y, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace
 
 bool CDlgBackup::OnInitDialog() {
@@ -79,11 +62,7 @@ void CDlgBackup::SetUpWindow() {
       ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(kSmallIcon), IMAGE_ICON,
                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  SetBitmap(kBackgroundBitmap);
-  SetStyle(static_cast<int>(BackgroundStyle::origin2));
-  EnableEasyMove();
-  SizeToBitmap();
-  EnableColourKey();
+  ApplyDialogSkin(*this, kBackgroundBitmap);
   SetWindowText(kCaption);
 }
 
@@ -102,13 +81,8 @@ void CDlgBackup::SetUpButtons() {
   for (const auto& entry : buttons) {
     const ButtonSkin& skin = entry.skin;
     entry.button.SubclassDlgItem(skin.id, this);
-    entry.button.SetSkin(skin.normal, skin.pressed, skin.hover);
-    const String tip = m_texts.Text(skin.tipId);
-    entry.button.SetToolTipText(tip);
-    if (skin.captioned) {
-      entry.button.SetWindowText(tip);
-      entry.button.SetTextColor(kCaptionTextColour);
-    }
+    SkinButton(entry.button, skin.normal, skin.pressed, skin.hover, m_texts.Text(skin.tipId),
+               skin.captioned);
   }
 }
 
@@ -133,18 +107,18 @@ void CDlgBackup::SetUpFonts() {
 }
 
 void CDlgBackup::PlaceControls() {
-  for (const Placement& p : kPlacements) Place(m_hWnd, p.id, p.x, p.y, p.width, p.height);
+  for (const Placement& placement : kPlacements) Place(m_hWnd, placement);
   PlaceTargetLine();
 }
 
 void CDlgBackup::PlaceTargetLine() {
   // The label is as wide as its bold text; the target line takes the rest of the row.
   HWND label = Item(IDC_BACKUP_LOCATION_LABEL);
-  const int labelWidth = TextWidthIn(label, WindowTextOf(label));
-  Place(m_hWnd, IDC_BACKUP_LOCATION_LABEL, kLabelLeft, kLineTop, labelWidth, kLineHeight);
+  const int labelWidth = TextWidthIn(label, GetWindowTextOf(label));
+  Place(m_hWnd, {IDC_BACKUP_LOCATION_LABEL, kLabelLeft, kLineTop, labelWidth, kLineHeight});
   const int lineLeft = kLabelLeft + labelWidth + 1;
-  Place(m_hWnd, IDC_BACKUP_TARGET_LINE, lineLeft, kLineTop, kTargetLineRight - lineLeft,
-        kLineHeight);
+  Place(m_hWnd,
+        {IDC_BACKUP_TARGET_LINE, lineLeft, kLineTop, kTargetLineRight - lineLeft, kLineHeight});
 }
 
 int CDlgBackup::TextWidthIn(HWND control, const String& text) const {

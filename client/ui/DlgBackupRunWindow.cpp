@@ -13,27 +13,23 @@
 namespace vl {
 
 void CDlgBackup::ShowPercent(int percent) {
-  if (OnWindowThread()) {
-    ShowProgress(ProgressUpdate{percent, std::nullopt, std::nullopt});
-  } else if (m_progress.PutPercent(percent)) {
-    WakeForProgress();
-  }
+  DeliverProgress(ProgressUpdate{percent, std::nullopt, std::nullopt});
 }
 
 void CDlgBackup::ShowStatus(const String& text) {
-  if (OnWindowThread()) {
-    ShowProgress(ProgressUpdate{std::nullopt, text, std::nullopt});
-  } else if (m_progress.PutStatus(text)) {
-    WakeForProgress();
-  }
+  DeliverProgress(ProgressUpdate{std::nullopt, text, std::nullopt});
 }
 
 void CDlgBackup::ShowCaption(const String& text) {
-  if (OnWindowThread()) {
-    ShowProgress(ProgressUpdate{std::nullopt, std::nullopt, text});
-  } else if (m_progress.PutCaption(text)) {
-    WakeForProgress();
-  }
+  DeliverProgress(ProgressUpdate{std::nullopt, std::nullopt, text});
+}
+
+// The dialog's own thread (the idle look after a run) shows it at once.
+void CDlgBackup::DeliverProgress(ProgressUpdate update) {
+  if (OnWindowThread())
+    ShowProgress(update);
+  else if (m_progress.Put(std::move(update)))
+    ::PostMessageW(m_hRunWindow, kProgressMessage, 0, 0);
 }
 
 void CDlgBackup::EnableItemList(bool enable) {
@@ -49,8 +45,6 @@ void CDlgBackup::PostBackupDone(RunCompletion code) {
 bool CDlgBackup::OnWindowThread() const {
   return ::GetWindowThreadProcessId(m_hRunWindow, nullptr) == ::GetCurrentThreadId();
 }
-
-void CDlgBackup::WakeForProgress() { ::PostMessageW(m_hRunWindow, kProgressMessage, 0, 0); }
 
 void CDlgBackup::ShowProgress(const ProgressUpdate& update) {
   if (update.percent)

@@ -5,16 +5,12 @@
 #include <iterator>
 
 #include "client/ui/DialogFont.h"
+#include "client/ui/DialogLayout.h"
 #include "resources/client/resource.h"
 #include "win32/framework/ResString.h"
 
 namespace vl {
 namespace {
-
-struct Placement {
-  int id;
-  int x, y, width, height;
-};
 
 // Pixel positions in the background bitmap's coordinates.
 constexpr Placement kCloseButton{IDC_REPORT_CLOSE, 330, 10, 11, 10};
@@ -38,8 +34,6 @@ constexpr int kGridRowHeight = 20;
 constexpr int kGridLeft = 40;
 constexpr int kGapAfterColumn[kGridColumns - 1] = {1, 10, 1};
 
-constexpr COLORREF kButtonCaptionColour = RGB(255, 255, 255);
-
 constexpr int kFileNameColumnWidth = 150;
 constexpr int kErrorColumnWidth = 200;
 
@@ -59,11 +53,6 @@ SIZE SizeOf(HWND control) {
   RECT rect{};
   ::GetWindowRect(control, &rect);
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void Place(HWND dialog, const Placement& place) {
-  ::SetWindowPos(::GetDlgItem(dialog, place.id), nullptr, place.x, place.y, place.width,
-                 place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PlaceGrid(HWND dialog) {
@@ -132,27 +121,17 @@ bool CDlgSyncReport::OnInitDialog() {
 }
 
 void CDlgSyncReport::ApplySkin() {
-  SetBitmap(kBackgroundBitmap);
-  SetStyle(static_cast<int>(BackgroundStyle::origin2));
-  EnableEasyMove();
-  SizeToBitmap();
-  // Without layered windows the dialog simply stays rectangular.
-  EnableColourKey();
+  ApplyDialogSkin(*this, kBackgroundBitmap);
   const String title = LoadResString(IDS_TITLE_APPLICATION);
   SetWindowText(title.empty() ? String(L"Vaultline") : title);
 }
 
 void CDlgSyncReport::SkinButtons() {
   m_btnClose.SubclassDlgItem(IDC_REPORT_CLOSE, this);
-  m_btnClose.SetSkin(143, 144, 145);
-  m_btnClose.SetToolTipText(LoadResString(IDS_TIP_CLOSE));
+  SkinButton(m_btnClose, 143, 144, 145, LoadResString(IDS_TIP_CLOSE), false);
   m_btnOk.SubclassDlgItem(IDOK, this);
-  m_btnOk.SetSkin(147, 151, 154);
   // The skin's button face carries no lettering of its own.
-  const String ok = LoadResString(IDS_TIP_OK);
-  m_btnOk.SetWindowText(ok);
-  m_btnOk.SetTextColor(kButtonCaptionColour);
-  m_btnOk.SetToolTipText(ok);
+  SkinButton(m_btnOk, 147, 151, 154, LoadResString(IDS_TIP_OK), true);
 }
 
 void CDlgSyncReport::PlaceControls() {

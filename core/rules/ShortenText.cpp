@@ -21,30 +21,31 @@ bool IsSingleCharacter(const String& text) {
          (text.size() == 2 && IsHighSurrogate(text[0]) && IsLowSurrogate(text[1]));
 }
 
+// The longest prefix whose width with "..." is below limit, followed by "..."; keepOne stops
+// the cutting at one character.
+String CutToWidth(const String& text, int limit, const TextMeasure& measure, bool keepOne) {
+  const String ellipsis = VLT("...");
+  const int ellipsisWidth = measure(ellipsis);
+  String prefix = text;
+  while (!prefix.empty() && !(keepOne && IsSingleCharacter(prefix)) &&
+         measure(prefix) + ellipsisWidth >= limit) {
+    DropLastCharacter(prefix);
+  }
+  return prefix + ellipsis;
+}
+
 }  // namespace
 
 String ShortenToWidth(const String& text, int available, const TextMeasure& measure) {
   if (measure(text) + kSlack < available) return text;
-  const String ellipsis = VLT("...");
-  const int ellipsisWidth = measure(ellipsis);
-  String prefix = text;
-  while (!prefix.empty() && measure(prefix) + ellipsisWidth + kSlack >= available)
-    prefix.pop_back();
-  return prefix + ellipsis;
+  return CutToWidth(text, available - kSlack, measure, false);
 }
 
 // Even a label too narrow for one character and the ellipsis shows that character, so the
 // line never looks empty while a target is set.
 String FitToLabelWidth(const String& text, int labelWidth, const TextMeasure& measure) {
   if (text.empty() || measure(text) < labelWidth) return text;
-  const String ellipsis = VLT("...");
-  const int ellipsisWidth = measure(ellipsis);
-  String prefix = text;
-  while (!IsSingleCharacter(prefix)) {
-    DropLastCharacter(prefix);
-    if (measure(prefix) + ellipsisWidth < labelWidth) break;
-  }
-  return prefix + ellipsis;
+  return CutToWidth(text, labelWidth, measure, true);
 }
 
 }  // namespace vl

@@ -10,13 +10,21 @@
 namespace vl::test {
 namespace {
 
+ProgressUpdate Percent(int percent) { return ProgressUpdate{percent, std::nullopt, std::nullopt}; }
+ProgressUpdate Status(const String& text) {
+  return ProgressUpdate{std::nullopt, text, std::nullopt};
+}
+ProgressUpdate Caption(const String& text) {
+  return ProgressUpdate{std::nullopt, std::nullopt, text};
+}
+
 TEST(ProgressMailbox, WakesTheWindowOncePerBatchAndHandsOverTheNewest) {
   ProgressMailbox box;
-  EXPECT_TRUE(box.PutStatus(VLT("Backup: a.txt (10 %)")));
-  EXPECT_FALSE(box.PutPercent(10));
-  EXPECT_FALSE(box.PutStatus(VLT("Backup: b.txt (20 %)")));
-  EXPECT_FALSE(box.PutCaption(VLT("Vaultline (20 %)")));
-  EXPECT_FALSE(box.PutPercent(20));
+  EXPECT_TRUE(box.Put(Status(VLT("Backup: a.txt (10 %)"))));
+  EXPECT_FALSE(box.Put(Percent(10)));
+  EXPECT_FALSE(box.Put(Status(VLT("Backup: b.txt (20 %)"))));
+  EXPECT_FALSE(box.Put(Caption(VLT("Vaultline (20 %)"))));
+  EXPECT_FALSE(box.Put(Percent(20)));
 
   const ProgressUpdate update = box.Take();
   EXPECT_EQ(update.percent, 20);
@@ -24,7 +32,7 @@ TEST(ProgressMailbox, WakesTheWindowOncePerBatchAndHandsOverTheNewest) {
   EXPECT_EQ(update.caption, String(VLT("Vaultline (20 %)")));
 
   // Taken: the next update must wake the window again, and only what is new is handed over.
-  EXPECT_TRUE(box.PutPercent(30));
+  EXPECT_TRUE(box.Put(Percent(30)));
   const ProgressUpdate next = box.Take();
   EXPECT_EQ(next.percent, 30);
   EXPECT_FALSE(next.status.has_value()) << "an old status would be shown again";
@@ -35,7 +43,7 @@ TEST(ProgressMailbox, TakingWithNothingNewGivesNothing) {
   ProgressMailbox box;
   const ProgressUpdate update = box.Take();
   EXPECT_FALSE(update.percent || update.status || update.caption);
-  EXPECT_TRUE(box.PutCaption(VLT("Vaultline"))) << "an empty take must not swallow a wake-up";
+  EXPECT_TRUE(box.Put(Caption(VLT("Vaultline")))) << "an empty take must not swallow a wake-up";
 }
 
 // The worker and the window at full speed: every wake-up the worker asks for is answered with a
@@ -47,7 +55,7 @@ TEST(ProgressMailbox, TheWindowEndsOnTheWorkersLastUpdate) {
   constexpr int kLast = 20000;
   std::thread worker([&] {
     for (int percent = 0; percent <= kLast; ++percent) {
-      if (box.PutPercent(percent)) ++wakeUps;
+      if (box.Put(Percent(percent))) ++wakeUps;
     }
     done = true;
   });

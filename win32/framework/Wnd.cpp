@@ -52,12 +52,14 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const String& windo
 
 bool CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd) != FALSE; }
 
-String CWnd::GetWindowText() const {
-  const int length = ::GetWindowTextLengthW(m_hWnd);
+String GetWindowTextOf(HWND hWnd) {
+  const int length = ::GetWindowTextLengthW(hWnd);
   std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(m_hWnd, buffer.data(), length + 1);
+  const int copied = ::GetWindowTextW(hWnd, buffer.data(), length + 1);
   return String(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
+
+String CWnd::GetWindowText() const { return GetWindowTextOf(m_hWnd); }
 
 void CWnd::DragAcceptFiles(bool accept) { ::DragAcceptFiles(m_hWnd, accept ? TRUE : FALSE); }
 

@@ -11,6 +11,9 @@
 
 namespace vl {
 
+// The text of any window, a control of a template included.
+String GetWindowTextOf(HWND hWnd);
+
 class CWnd {
  public:
   CWnd() = default;

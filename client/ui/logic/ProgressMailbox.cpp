@@ -4,25 +4,14 @@
 
 namespace vl {
 
-template <typename Store>
-bool ProgressMailbox::Put(Store store) {
+bool ProgressMailbox::Put(ProgressUpdate update) {
   std::lock_guard<std::mutex> hold(m_lock);
-  store(m_pending);
+  if (update.percent) m_pending.percent = update.percent;
+  if (update.status) m_pending.status = std::move(update.status);
+  if (update.caption) m_pending.caption = std::move(update.caption);
   if (m_wakePending) return false;
   m_wakePending = true;
   return true;
-}
-
-bool ProgressMailbox::PutPercent(int percent) {
-  return Put([percent](ProgressUpdate& update) { update.percent = percent; });
-}
-
-bool ProgressMailbox::PutStatus(const String& text) {
-  return Put([&text](ProgressUpdate& update) { update.status = text; });
-}
-
-bool ProgressMailbox::PutCaption(const String& text) {
-  return Put([&text](ProgressUpdate& update) { update.caption = text; });
 }
 
 ProgressUpdate ProgressMailbox::Take() {

@@ -19,19 +19,15 @@ struct ProgressUpdate {
 
 class ProgressMailbox {
  public:
-  // Worker side. Each returns true when the caller must wake the window (post a message).
-  bool PutPercent(int percent);
-  bool PutStatus(const String& text);
-  bool PutCaption(const String& text);
+  // Worker side: what update carries replaces what is pending of the same kind. True when the
+  // caller must wake the window (post a message).
+  bool Put(ProgressUpdate update);
 
   // Window side: what arrived since the last call, which may be nothing; the next Put wakes
   // the window again.
   ProgressUpdate Take();
 
  private:
-  template <typename Store>
-  bool Put(Store store);
-
   std::mutex m_lock;
   ProgressUpdate m_pending;
   bool m_wakePending = false;

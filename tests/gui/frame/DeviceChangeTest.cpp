@@ -32,6 +32,16 @@ class DeviceChange : public ::testing::Test {
     ASSERT_TRUE(m_drive->Usable()) << "WINEPREFIX is not set";
   }
 
+  // Starts the frame host with a set whose target is the drive's root; null when it did not
+  // come up (the failure is recorded).
+  HWND StartWithDriveTarget(GuiProgram& host) {
+    EXPECT_TRUE(CreateDirectoryW((host.Folder() / L"Config").c_str(), nullptr));
+    EXPECT_TRUE(WriteSetFile(host.Folder() / L"Config\\Default.bsf", m_drive->Root()));
+    HWND frame = StartAndWaitForFrame(host);
+    EXPECT_NE(frame, nullptr) << host.OutputForFailure();
+    return frame;
+  }
+
   String TraceOf(bool ready) const {
     return L"[VAULTLINE][Target] " + m_drive->Root() + (ready ? L" ready 1" : L" ready 0");
   }
@@ -42,10 +52,8 @@ class DeviceChange : public ::testing::Test {
 
 TEST_F(DeviceChange, DriveRootTargetTurnsReadyAndNotReadyWithItsDrive) {
   auto host = MakeFrameHost();
-  ASSERT_TRUE(CreateDirectoryW((host->Folder() / L"Config").c_str(), nullptr));
-  ASSERT_TRUE(WriteSetFile(host->Folder() / L"Config\\Default.bsf", m_drive->Root()));
-  HWND frame = StartAndWaitForFrame(*host);
-  ASSERT_NE(frame, nullptr) << host->OutputForFailure();
+  HWND frame = StartWithDriveTarget(*host);
+  ASSERT_NE(frame, nullptr);
 
   ASSERT_TRUE(m_drive->Plug());
   SendDeviceChange(frame, DBT_DEVICEARRIVAL, m_letter);
@@ -60,10 +68,8 @@ TEST_F(DeviceChange, DriveRootTargetTurnsReadyAndNotReadyWithItsDrive) {
 
 TEST_F(DeviceChange, OtherDeviceEventsLeaveTheTargetAlone) {
   auto host = MakeFrameHost();
-  ASSERT_TRUE(CreateDirectoryW((host->Folder() / L"Config").c_str(), nullptr));
-  ASSERT_TRUE(WriteSetFile(host->Folder() / L"Config\\Default.bsf", m_drive->Root()));
-  HWND frame = StartAndWaitForFrame(*host);
-  ASSERT_NE(frame, nullptr) << host->OutputForFailure();
+  HWND frame = StartWithDriveTarget(*host);
+  ASSERT_NE(frame, nullptr);
 
   ASSERT_TRUE(m_drive->Plug());
   SendDeviceChange(frame, DBT_DEVICEQUERYREMOVE, m_letter);
