@@ -6,6 +6,13 @@
 #include "client/engine/RunObserver.h"
 
 namespace vl {
+namespace {
+
+// The runner whose worker this thread is. Set by the worker itself, so it holds before the
+// starting thread has even stored the thread object.
+thread_local const CBackupRunner* t_workerOf = nullptr;
+
+}  // namespace
 
 CBackupRunner::CBackupRunner(CBackupEngine& engine, const IDriveSet& drives, CSourceList& items,
                              IRunObserver& observer)
@@ -20,7 +27,10 @@ CBackupRunner::~CBackupRunner() {
 bool CBackupRunner::Start(const RunSettings& settings) {
   if (!Claim()) return false;
   try {
-    m_worker = std::thread([this, settings] { RunAndNotify(settings); });
+    m_worker = std::thread([this, settings] {
+      t_workerOf = this;
+      RunAndNotify(settings);
+    });
   } catch (const std::system_error&) {
     m_engine.State().running = false;
     m_engine.State().active = false;
@@ -50,9 +60,10 @@ void CBackupRunner::Wait() {
 
 // The previous worker has cleared the active flag and may still be telling its observer; it
 // is joined before its thread object is reused. From that very observer call a start would
-// have to join its own thread, so it is refused there.
+// have to join its own thread, so it is refused there; the worker may get there before the
+// starting thread has stored its thread object, so it is recognised by its own mark.
 bool CBackupRunner::Claim() {
-  if (m_worker.joinable() && m_worker.get_id() == std::this_thread::get_id()) return false;
+  if (t_workerOf == this) return false;
   bool idle = false;
   if (!m_engine.State().active.compare_exchange_strong(idle, true)) return false;
   Wait();
