@@ -15,7 +15,7 @@
 #include "client/engine/ProgressView.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/Source.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fputs("usage: analysis_bench SOURCE TARGETFOLDER [--sync]\n", stderr);
     return 2;
   }
-  vl::win32::FileSystemWin32 real;
+  vl::platform::FileSystemWin32 real;
   vl::bench::CountingFileSystem fs(real, args.source);
   vl::EnglishTexts texts;
   vl::NullProgressView view;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "client/model/Source.h"
 #include "core/rules/ShortenText.h"
 #include "win32/framework/WinApp.h"
 #include "win32/handles/GdiObject.h"
@@ -29,22 +28,23 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 }  // namespace
 
-CMyList::CMyList(const IFileSystem& fs)
-    : m_fs(fs),
-      m_deleteMark(LoadListIcon(kDeleteMarkIcon, kDeleteMarkSize)),
-      m_fileIcon(LoadListIcon(kFileIcon, kIconSize)),
-      m_folderIcon(LoadListIcon(kFolderIcon, kIconSize)) {}
+CMyList::CMyList(const ListIcons& icons, Describe describe)
+    : m_describe(std::move(describe)),
+      m_deleteMark(LoadListIcon(icons.deleteMark, kDeleteMarkSize)),
+      m_fileIcon(LoadListIcon(icons.file, kIconSize)),
+      m_folderIcon(LoadListIcon(icons.folder, kIconSize)) {}
 
-int CMyList::AddSource(CSource* source) {
+int CMyList::AddEntry(void* data) {
+  const String text = m_describe(data).text;
   const int index = static_cast<int>(
-      ::SendMessageW(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(source->path.c_str())));
-  if (index >= 0) ::SendMessageW(m_hWnd, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(source));
+      ::SendMessageW(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  if (index >= 0) ::SendMessageW(m_hWnd, LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(data));
   return index;
 }
 
-CSource* CMyList::SourceAt(int index) const {
+void* CMyList::EntryData(int index) const {
   const LRESULT data = ::SendMessageW(m_hWnd, LB_GETITEMDATA, index, 0);
-  return data == LB_ERR ? nullptr : reinterpret_cast<CSource*>(data);
+  return data == LB_ERR ? nullptr : reinterpret_cast<void*>(data);
 }
 
 int CMyList::GetCount() const {
@@ -110,8 +110,8 @@ void CMyList::TrackTip(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool CMyList::OnTipText(NMHDR* header) {
   if (header->hwndFrom != m_toolTip.GetSafeHwnd()) return false;
-  const CSource* source = m_tipIndex >= 0 ? SourceAt(m_tipIndex) : nullptr;
-  m_tipText = source ? source->path.substr(0, kTipChars) : String();
+  const void* data = m_tipIndex >= 0 ? EntryData(m_tipIndex) : nullptr;
+  m_tipText = data ? m_describe(data).text.substr(0, kTipChars) : String();
   if (header->code == TTN_GETDISPINFOW) {
     reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = m_tipText.data();
     return true;
@@ -142,11 +142,11 @@ void CMyList::DrawEntry(const DRAWITEMSTRUCT& item) {
     ::DrawFocusRect(item.hDC, &item.rcItem);
     return;
   }
-  const CSource* source = reinterpret_cast<const CSource*>(item.itemData);
-  const bool recognised = source && source->recognized != 0;
-  const String text = source ? source->path : String();
-  DrawEntryText(item.hDC, item.rcItem, text, (item.itemState & ODS_SELECTED) != 0, recognised);
-  DrawEntryIcons(item.hDC, item.rcItem, source);
+  const void* data = reinterpret_cast<const void*>(item.itemData);
+  const ListEntryLook look = data ? m_describe(data) : ListEntryLook{String(), false, false};
+  DrawEntryText(item.hDC, item.rcItem, look.text, (item.itemState & ODS_SELECTED) != 0,
+                look.available);
+  DrawEntryIcons(item.hDC, item.rcItem, look.isFile);
   win32::GdiPen pen(::CreatePen(PS_SOLID, 1, kBottomLine));
   HGDIOBJ previous = ::SelectObject(item.hDC, pen.Get());
   ::MoveToEx(item.hDC, item.rcItem.left, item.rcItem.bottom - 1, nullptr);
@@ -155,10 +155,10 @@ void CMyList::DrawEntry(const DRAWITEMSTRUCT& item) {
 }
 
 void CMyList::DrawEntryText(HDC dc, const RECT& rect, const String& text, bool selected,
-                            bool recognised) {
-  const bool highlight = selected && recognised;
+                            bool available) {
+  const bool highlight = selected && available;
   const COLORREF textColour = highlight    ? ::GetSysColor(COLOR_HIGHLIGHTTEXT)
-                              : recognised ? ::GetSysColor(COLOR_WINDOWTEXT)
+                              : available ? ::GetSysColor(COLOR_WINDOWTEXT)
                                            : kUnrecognisedText;
   const COLORREF background = ::GetSysColor(highlight ? COLOR_HIGHLIGHT : COLOR_WINDOW);
   ::SetTextColor(dc, textColour);
@@ -173,8 +173,7 @@ void CMyList::DrawEntryText(HDC dc, const RECT& rect, const String& text, bool s
                 static_cast<UINT>(shown.size()), nullptr);
 }
 
-void CMyList::DrawEntryIcons(HDC dc, const RECT& rect, const CSource* source) {
-  const bool isFile = source && source->IsFile(m_fs);
+void CMyList::DrawEntryIcons(HDC dc, const RECT& rect, bool isFile) {
   HICON icon = isFile ? m_fileIcon.Get() : m_folderIcon.Get();
   const int half = (Height(rect) - 8) / 2;
   const int iconTop = rect.top + (half < 0 ? -2 : half - 2);

@@ -1,6 +1,6 @@
 #include "win32/ResourceTexts.h"
 
-#include "win32/framework/ResString.h"
+#include "win32/ResString.h"
 
 namespace vl {
 

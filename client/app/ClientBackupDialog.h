@@ -1,8 +1,8 @@
 #pragma once
-// The client's own backup dialog for the frame's factory (see BackupDialogHost.h).
+// The client's own backup dialog, as the program hands it to the frame.
 #include <memory>
 
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 
 namespace vl {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 #include "core/rules/TargetRule.h"
 
 namespace vl {

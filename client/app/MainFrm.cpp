@@ -12,7 +12,7 @@
 
 namespace vl {
 
-CMainFrame::CMainFrame() : m_dwLastAutoBackupTick(::GetTickCount()) {}
+CMainFrame::CMainFrame(BackupDialogMaker makeDialog) : m_makeDialog(std::move(makeDialog)) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -31,7 +31,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW* createStruct) {
   SetWindowText(kCaption);
   if (!CreateTrayIcon()) return -1;
   m_bPopup = 1;
-  m_pDlgBackup = MakeBackupDialog(*this);
+  if (m_makeDialog) m_pDlgBackup = m_makeDialog(*this);
   AllowDropsFromLowerIntegrity();
   ApplyLinkedConnectionsPolicy(GetOsName());
   SetTimer(kStartupTimer, kStartupDelayMs);
@@ -40,11 +40,11 @@ int CMainFrame::OnCreate(CREATESTRUCTW* createStruct) {
 
 bool CMainFrame::CreateTrayIcon() {
   m_trayIcon.SetRunQuery([this] { return IsRunActive(); });
-  if (!m_trayIcon.Create(this, kTrayMessage, kTrayTip, kTrayMenuId)) {
+  if (!m_trayIcon.Create(this, kTrayMessage, kTrayTip, IDR_TRAYMENU)) {
     GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] tray icon not added\n");
     return false;
   }
-  m_trayIcon.SetIcon(kTrayIconNormal);
+  m_trayIcon.SetIcon(IDR_MAINFRAME);
   return true;
 }
 
@@ -97,13 +97,13 @@ LRESULT CMainFrame::OnDeviceChange(WPARAM deviceEvent) {
 
 bool CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(wParam)) {
-    case kCmdOpen:
+    case ID_TRAY_OPEN:
       OnOpen();
       return true;
-    case kCmdExit:
+    case ID_TRAY_EXIT:
       OnExit();
       return true;
-    case kCmdSettings:
+    case ID_TRAY_SETTINGS:
       OnSettings();
       return true;
     case ID_APP_ABOUT:
@@ -123,8 +123,8 @@ void CMainFrame::OnOpen() {
 void CMainFrame::OnExit() {
   m_bPopup = 1;
   if (IsRunActive()) {
-    AfxMessageBox(kStrJobInProgress, MB_OK | MB_ICONINFORMATION);
-  } else if (AfxMessageBox(kStrConfirmExit, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    AfxMessageBox(IDS_MSG_JOB_IN_PROGRESS, MB_OK | MB_ICONINFORMATION);
+  } else if (AfxMessageBox(IDS_ASK_EXIT, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     PostMessage(WM_CLOSE);
   }
   m_bPopup = 0;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 #include "client/app/TrayIcon.h"
 #include "core/rules/StartupSequence.h"
 #include "win32/framework/FrameWnd.h"
@@ -18,24 +18,14 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
  public:
   static constexpr const wchar_t* kCaption = L"Vaultline MainFrame";
   static constexpr const wchar_t* kTrayTip = L"Vaultline";
-  // Messages and resources of the frame.
+  // Messages and timers of the frame; its resources are named in resources/client/resource.h.
   static constexpr UINT kTrayMessage = WM_USER + 1001;  // 2025
-  static constexpr UINT kTrayMenuId = 132;               // tray menu, also the icon's uID
-  static constexpr UINT kTrayIconNormal = 128;
-  static constexpr UINT kTrayIconRunning = 178;
   static constexpr UINT_PTR kStartupTimer = 1;
   static constexpr UINT_PTR kIdleTimer = 3;      // automatic backup after idle time
   static constexpr UINT_PTR kPeriodicTimer = 4;  // automatic backup every few hours
   static constexpr UINT kStartupDelayMs = 500;
-  // Tray menu commands.
-  static constexpr UINT kCmdOpen = 32773;
-  static constexpr UINT kCmdExit = 32774;
-  static constexpr UINT kCmdSettings = 32775;
-  // String table entries of the exit command.
-  static constexpr UINT kStrConfirmExit = 102;
-  static constexpr UINT kStrJobInProgress = 161;
 
-  CMainFrame();
+  explicit CMainFrame(BackupDialogMaker makeDialog);
   ~CMainFrame() override;
 
   // Creates the frame invisible, accepting files dropped from the shell. False when the window
@@ -58,11 +48,8 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   int32_t m_bPopup = 0;
   // The active set's settings; null until the start-up timer fired.
   CSettings* m_pSettings = nullptr;
-  DWORD m_dwLastAutoBackupTick = 0;
   DWORD m_dwMinutes = 0;
-  DWORD m_dwLastIdle = 0;
   String m_strNetDrive;
-  DWORD m_dwNetAddress = 0;
   std::unique_ptr<IBackupDialog> m_pDlgBackup;
 
  protected:
@@ -91,6 +78,8 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   // Work of later features, called at the points where the frame needs it (MainFrmHooks.cpp).
   void RunSettingsDialog();
   void DisconnectNas();
+
+  BackupDialogMaker m_makeDialog;
 };
 
 }  // namespace vl

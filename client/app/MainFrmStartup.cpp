@@ -2,6 +2,7 @@
 // steps here.
 #include "client/app/MainFrm.h"
 #include "client/app/VaultlineApp.h"
+#include "resources/client/resource.h"
 
 namespace vl {
 
@@ -22,7 +23,7 @@ void CMainFrame::StopStartupTimer() { KillTimer(kStartupTimer); }
 void CMainFrame::ShowBackupDialog() {
   // The pause lets the shell settle its new tray icon before the dialog appears beside it.
   ::Sleep(kStartupDelayMs);
-  PostMessage(WM_COMMAND, kCmdOpen);
+  PostMessage(WM_COMMAND, ID_TRAY_OPEN);
 }
 
 void CMainFrame::ClearPopup() { m_bPopup = 0; }

@@ -1,7 +1,7 @@
 #include "client/app/ShellRegistration.h"
 
-#include "client/app/StartupRules.h"
-#include "win32/framework/DocString.h"
+#include "client/model/StartupRules.h"
+#include "win32/DocString.h"
 #include "win32/handles/RegKey.h"
 
 namespace vl {

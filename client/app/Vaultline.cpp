@@ -4,9 +4,8 @@
 #include "client/app/ClientBackupDialog.h"
 #include "client/app/VaultlineApp.h"
 
-vl::CVaultlineApp theApp;
+vl::CVaultlineApp theApp(&vl::MakeClientBackupDialog);
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand) {
-  vl::SetBackupDialogFactory(&vl::MakeClientBackupDialog);
   return vl::AfxWinMain(instance, showCommand);
 }

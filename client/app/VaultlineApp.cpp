@@ -7,18 +7,18 @@
 
 #include "client/app/AboutDlg.h"
 #include "client/app/CommandLine.h"
-#include "client/app/DataFolder.h"
+#include "client/platform/DataFolder.h"
 #include "client/app/MainFrm.h"
-#include "client/app/SetFileLookup.h"
+#include "client/platform/SetFileLookup.h"
 #include "client/app/ShellRegistration.h"
-#include "client/app/StartupRules.h"
+#include "client/model/StartupRules.h"
 #include "client/model/BackupSetFile.h"
 #include "resources/client/resource.h"
-#include "win32/CodePage.h"
+#include "client/platform/CodePage.h"
 #include "win32/Guid.h"
 #include "win32/framework/MessageBox.h"
-#include "win32/framework/ResString.h"
-#include "win32/framework/Trace.h"
+#include "win32/ResString.h"
+#include "win32/Trace.h"
 
 namespace vl {
 namespace {
@@ -41,7 +41,8 @@ String FullPathOf(const String& path) {
 
 }  // namespace
 
-CVaultlineApp::CVaultlineApp() : CWinAppBase(kAppName) {}
+CVaultlineApp::CVaultlineApp(BackupDialogMaker makeDialog)
+    : CWinAppBase(kAppName), m_makeDialog(std::move(makeDialog)) {}
 
 CVaultlineApp::~CVaultlineApp() = default;
 
@@ -114,7 +115,7 @@ bool CVaultlineApp::OpenOrCreateDocument(const String& setFile) {
 
 bool CVaultlineApp::OpenDocument(const String& setFile) {
   String message;
-  if (!LoadBackupSet(m_setFileStore, setFile, *m_pDocument, message, win32::MakeAnsiDecoder())) {
+  if (!LoadBackupSet(m_setFileStore, setFile, *m_pDocument, message, platform::MakeAnsiDecoder())) {
     DebugTrace(L"[VAULTLINE][Startup] set file not readable: %s\n", setFile.c_str());
     AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
     return false;
@@ -124,7 +125,7 @@ bool CVaultlineApp::OpenDocument(const String& setFile) {
 }
 
 bool CVaultlineApp::CreateMainFrame() {
-  m_pMainFrame = std::make_unique<CMainFrame>();
+  m_pMainFrame = std::make_unique<CMainFrame>(m_makeDialog);
   if (!m_pMainFrame->CreateHidden()) {
     DebugTrace(L"[VAULTLINE][Startup] main frame not created (%lu)\n", ::GetLastError());
     return false;

@@ -6,7 +6,8 @@
 
 #include "client/model/SourceList.h"
 #include "client/model/VaultlineDoc.h"
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/SetFileStoreWin32.h"
+#include "client/ui/IBackupDialog.h"
 #include "win32/framework/WinApp.h"
 #include "win32/handles/MutexHandle.h"
 
@@ -23,7 +24,8 @@ class CVaultlineApp : public CWinAppBase {
   // harness is needed to see it.
   static constexpr const wchar_t* kDebugTraceVariable = L"VAULTLINE_DEBUGTRACE";
 
-  CVaultlineApp();
+  // makeDialog makes the frame's backup dialog (the client's own, or a test's stand-in).
+  explicit CVaultlineApp(BackupDialogMaker makeDialog);
   ~CVaultlineApp() override;
 
   bool InitInstance() override;
@@ -59,9 +61,10 @@ class CVaultlineApp : public CWinAppBase {
   bool OpenDocument(const String& setFile);
   bool CreateMainFrame();
 
+  BackupDialogMaker m_makeDialog;
   bool m_bOwnsMutex = false;
   bool m_bOleInitialized = false;
-  win32::SetFileStoreWin32 m_setFileStore;
+  platform::SetFileStoreWin32 m_setFileStore;
   std::unique_ptr<CVaultlineDoc> m_pDocument;
   std::unique_ptr<CMainFrame> m_pMainFrame;
 };

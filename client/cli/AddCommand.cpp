@@ -7,28 +7,32 @@
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
 #include "client/engine/TextProvider.h"
-#include "win32/FileSystemWin32.h"
+#include "client/model/BackupSetFile.h"
+#include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
 
 namespace vl {
 
-// The dialog only offers folders that exist, so a path that does not is refused here too.
+// The dialog only offers folders that exist, so a path that does not is refused here too. A
+// relative path is taken from the current folder; the spelling is the registration's.
 int RunAdd(const CliCommand& command) {
   String path;
   String error;
   if (!ParsePathArg(command.args, VLT("add"), path, error)) return Fail(error);
-  path = TrimTrailingBackslash(FullPathOf(path));
+  path = CanonicalItemPath(FullPathOf(path));
   LoadedSet set;
   int status = kExitOk;
-  if (!LoadSetExclusively(command, set, status)) return status;
-  win32::FileSystemWin32 fs;
+  if (!LoadSetExclusively(command, set, status, MissingSetFile::StartNew)) return status;
+  platform::FileSystemWin32 fs;
   FileStatus found;
-  if (!fs.GetStatus(path, found)) return FailOnFile(path, VLT("not found"));
+  if (!fs.GetStatus(path, found)) {
+    return FailOnFile(path, StoreErrorMessage(StoreError::NotFound, path, false));
+  }
   // The item-only mark for the next run is the dialog's; the next run here is another process.
   CRunState runMark;
   if (!AddSourceItem(set.items, path, fs, runMark).added) {
     const EnglishTexts english;
-    return Fail(ResourceTexts(english).Text(IDS_ALREADY_REGISTERED));
+    return Fail(ResourceTexts(english).Text(IDS_MSG_ALREADY_REGISTERED));
   }
   return SaveLoadedSet(set);
 }

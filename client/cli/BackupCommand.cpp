@@ -15,14 +15,14 @@
 #include "client/engine/Clock.h"
 #include "client/engine/RunObserver.h"
 #include "client/engine/TextProvider.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
 
 namespace vl {
 namespace {
 
 // The run happens on this thread; Ctrl+C reaches the runner from the console's own thread.
-RunCompletion Execute(CBackupEngine& engine, win32::FileSystemWin32& fs, LoadedSet& set,
+RunCompletion Execute(CBackupEngine& engine, platform::FileSystemWin32& fs, LoadedSet& set,
                       const RunOptions& options) {
   RunSettings settings = RunSettingsFrom(set.doc.m_settings);
   settings.targetFolder = PrepareTarget(fs, settings.targetFolder, set.dataFolder);
@@ -53,7 +53,7 @@ int RunBackupCommand(const CliCommand& command) {
   LoadedSet set;
   int status = kExitOk;
   if (!LoadSetExclusively(command, set, status)) return status;
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   const EnglishTexts english;
   const ResourceTexts texts(english);
   if (!HasItemToRun(set.items, options.itemIndex, fs, texts)) return kExitFailed;

@@ -1,6 +1,7 @@
 #include "client/cli/CliFailure.h"
 
 #include "client/cli/Console.h"
+#include "client/cli/FileMessage.h"
 
 namespace vl {
 
@@ -9,6 +10,8 @@ int Fail(const String& text) {
   return kExitFailed;
 }
 
-int FailOnFile(const String& path, const String& message) { return Fail(path + L": " + message); }
+int FailOnFile(const String& path, const String& message) {
+  return Fail(NameFileOnce(path, message));
+}
 
 }  // namespace vl

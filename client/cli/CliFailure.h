@@ -12,7 +12,7 @@ enum ExitStatus : int {
 };
 
 int Fail(const String& text);
-// The framework's messages do not always name the file, so the line always starts with it.
+// The line names path once, whether or not the framework's message does (FileMessage.h).
 int FailOnFile(const String& path, const String& message);
 
 }  // namespace vl

@@ -4,8 +4,9 @@
 
 namespace vl {
 
-bool LoadSetExclusively(const CliCommand& command, LoadedSet& set, int& status) {
-  return RefuseWhileClientRuns(status) && LoadSet(command, set, status);
+bool LoadSetExclusively(const CliCommand& command, LoadedSet& set, int& status,
+                        MissingSetFile missing) {
+  return RefuseWhileClientRuns(status) && LoadSet(command, set, status, missing);
 }
 
 }  // namespace vl

@@ -9,6 +9,7 @@ namespace vl {
 
 // False with the reason on stderr and the exit status in status when the client runs or the
 // set does not load.
-bool LoadSetExclusively(const CliCommand& command, LoadedSet& set, int& status);
+bool LoadSetExclusively(const CliCommand& command, LoadedSet& set, int& status,
+                        MissingSetFile missing = MissingSetFile::Fail);
 
 }  // namespace vl

@@ -3,12 +3,22 @@
 #include "client/cli/CliFailure.h"
 #include "client/cli/SetLocation.h"
 #include "client/model/BackupSetFile.h"
-#include "win32/CodePage.h"
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/CodePage.h"
+#include "client/platform/SetFileStoreWin32.h"
 
 namespace vl {
+namespace {
 
-bool LoadSet(const CliCommand& command, LoadedSet& set, int& status) {
+// As the client starts a set it has no file for; only the file it goes to differs.
+void StartNewSet(LoadedSet& set, const String& path) {
+  set.doc.OnNewDocument(set.dataFolder);
+  set.doc.SetPathName(path);
+  set.startedForNewFile = !path.empty();
+}
+
+}  // namespace
+
+bool LoadSet(const CliCommand& command, LoadedSet& set, int& status, MissingSetFile missing) {
   SetLocation location;
   String error;
   if (!LocateSet(command.setFile, location, error)) {
@@ -16,12 +26,14 @@ bool LoadSet(const CliCommand& command, LoadedSet& set, int& status) {
     return false;
   }
   set.dataFolder = location.dataFolder;
-  if (location.path.empty()) {
-    set.doc.OnNewDocument(location.dataFolder);
+  platform::SetFileStoreWin32 store;
+  const bool startNew = location.path.empty() ||
+                        (missing == MissingSetFile::StartNew && !store.FileExists(location.path));
+  if (startNew) {
+    StartNewSet(set, location.path);
     return true;
   }
-  win32::SetFileStoreWin32 store;
-  if (!LoadBackupSet(store, location.path, set.doc, error, win32::MakeAnsiDecoder())) {
+  if (!LoadBackupSet(store, location.path, set.doc, error, platform::MakeAnsiDecoder())) {
     status = FailOnFile(location.path, error);
     return false;
   }

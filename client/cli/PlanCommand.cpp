@@ -11,7 +11,7 @@
 #include "client/engine/LineProgressView.h"
 #include "client/engine/RunStatsReport.h"
 #include "client/engine/TextProvider.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
 
 namespace vl {
@@ -40,7 +40,7 @@ int RunPlan(const CliCommand& command) {
   int status = kExitOk;
   if (!LoadSet(command, set, status)) return status;
 
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   const EnglishTexts english;
   const ResourceTexts texts(english);
   LineProgressView view = MakeStatusView();

@@ -11,16 +11,6 @@
 namespace vl {
 namespace {
 
-String EnglishReportText(uint32_t id) {
-  switch (id) {
-    case IDS_COLUMN_FILE_NAME: return VLT("File Name");
-    case IDS_COLUMN_ERROR: return VLT("Error");
-    case IDS_REPORT_SUCCESS: return VLT("The process has been completed successfully");
-    case IDS_REPORT_ERROR: return VLT("Error occurred");
-    default: return String();
-  }
-}
-
 bool HasErrors(const CRunState& state) {
   return state.stats.errorCount != 0 || !state.errorList.empty();
 }
@@ -98,12 +88,12 @@ void WriteErrors(JsonWriter& w, const ErrorList& errors) {
 
 String ReportText(const ITextProvider& texts, uint32_t id) {
   String text = texts.Text(id);
-  return text.empty() ? EnglishReportText(id) : text;
+  return text.empty() ? EnglishTexts().Text(id) : text;
 }
 
 String ResultLine(RunCompletion code, const CRunState& state, const ITextProvider& texts) {
-  if (code == DONE_CANCELLED) return texts.Text(IDS_CANCELLED_BY_USER);
-  if (code == DONE_NOTHING) return texts.Text(IDS_NOTHING_TO_BACK_UP);
+  if (code == DONE_CANCELLED) return texts.Text(IDS_MSG_JOB_CANCELLED);
+  if (code == DONE_NOTHING) return texts.Text(IDS_MSG_NOTHING_TO_BACK_UP);
   return ReportText(texts, HasErrors(state) ? IDS_REPORT_ERROR : IDS_REPORT_SUCCESS);
 }
 

@@ -12,18 +12,11 @@ namespace vl {
 
 class ITextProvider;
 
-// The string-table texts of the report that the engine's English set lacks.
-enum ReportTextId : uint32_t {
-  IDS_COLUMN_FILE_NAME = 148,  // "File Name"
-  IDS_COLUMN_ERROR = 149,      // "Error"
-  IDS_REPORT_SUCCESS = 150,    // "The process has been completed successfully"
-  IDS_REPORT_ERROR = 151,      // "Error occurred"
-};
-
-// texts' text for id, or the built-in English when the table has none.
+// texts' text for id, or the built-in English (EnglishTexts) when the table has none.
 String ReportText(const ITextProvider& texts, uint32_t id);
 
-// The report's result line, or the message 145 / 146 that stands for the whole report.
+// The report's result line, or the message (IDS_MSG_NOTHING_TO_BACK_UP, IDS_MSG_JOB_CANCELLED)
+// that stands for the whole report.
 String ResultLine(RunCompletion code, const CRunState& state, const ITextProvider& texts);
 
 // The result line, "Label: value" lines for the six figures and, when there are errors, a

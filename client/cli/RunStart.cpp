@@ -6,11 +6,11 @@
 #include "client/engine/TextFormat.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/SourceList.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 namespace vl {
 
-bool HasItemToRun(CSourceList& items, int32_t itemIndex, const win32::FileSystemWin32& fs,
+bool HasItemToRun(CSourceList& items, int32_t itemIndex, const platform::FileSystemWin32& fs,
                   const ITextProvider& texts) {
   const auto count = static_cast<int64_t>(items.GetCount());
   if (itemIndex >= count) {
@@ -22,11 +22,11 @@ bool HasItemToRun(CSourceList& items, int32_t itemIndex, const win32::FileSystem
       itemIndex < 0 ? RecognizeAll(items, fs, fs) != 0
                     : RecognizeSource(items.GetAt(static_cast<size_t>(itemIndex)), fs, fs);
   if (recognised) return true;
-  Fail(texts.Text(IDS_SELECT_ITEM));
+  Fail(texts.Text(IDS_MSG_SELECT_ITEM));
   return false;
 }
 
-String PrepareTarget(win32::FileSystemWin32& fs, const String& setTarget,
+String PrepareTarget(platform::FileSystemWin32& fs, const String& setTarget,
                      const String& dataFolder) {
   const String target = setTarget.empty() ? DefaultTargetFolder(dataFolder) : setTarget;
   if (!IsTargetReachable(fs, target)) fs.CreateFolder(target);

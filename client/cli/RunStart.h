@@ -8,17 +8,17 @@ namespace vl {
 
 class CSourceList;
 class ITextProvider;
-namespace win32 { class FileSystemWin32; }
+namespace platform { class FileSystemWin32; }
 
 // Recognises the items the run will cover (all, or only itemIndex) anew; false with the
 // reason on stderr when itemIndex is not in the list or none of them is on this computer.
-bool HasItemToRun(CSourceList& items, int32_t itemIndex, const win32::FileSystemWin32& fs,
+bool HasItemToRun(CSourceList& items, int32_t itemIndex, const platform::FileSystemWin32& fs,
                   const ITextProvider& texts);
 
 // The run's target: the set's, or the data folder's Backup folder for a set without one. A
 // missing target folder is made, as the client makes its Backup folder, so that the first run
 // into a fresh folder does not fail on every item; its parent must exist.
-String PrepareTarget(win32::FileSystemWin32& fs, const String& setTarget,
+String PrepareTarget(platform::FileSystemWin32& fs, const String& setTarget,
                      const String& dataFolder);
 
 }  // namespace vl

@@ -5,21 +5,33 @@
 #include "client/cli/CliFailure.h"
 #include "client/model/BackupSetFile.h"
 #include "client/model/PathJoin.h"
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/SetFileStoreWin32.h"
 
 namespace vl {
+namespace {
+
+constexpr const Char* kAppeared = VLT("appeared meanwhile; nothing was saved");
+
+// Where SaveBackupSet writes, for the failure line: the framework's message may not say.
+String SavePathOf(const LoadedSet& set) {
+  const String& path = set.doc.GetPathName();
+  return path.empty() ? model::JoinPath(set.dataFolder, VLT("Config\\Default.bsf")) : path;
+}
+
+}  // namespace
 
 int SaveLoadedSet(LoadedSet& set) {
+  const String path = SavePathOf(set);
+  platform::SetFileStoreWin32 store;
+  if (set.startedForNewFile && store.FileExists(path)) return FailOnFile(path, kAppeared);
   if (set.doc.GetPathName().empty()) {
     ::CreateDirectoryW(model::JoinPath(set.dataFolder, VLT("Config")).c_str(), nullptr);
   }
-  win32::SetFileStoreWin32 store;
   String message;
   switch (SaveBackupSet(set.doc, store, set.dataFolder, message)) {
     case SaveOutcome::Written: return kExitOk;
-    case SaveOutcome::SkippedExisting:
-      return Fail(VLT("a set file appeared in Config meanwhile; nothing was saved"));
-    default: return Fail(message);
+    case SaveOutcome::SkippedExisting: return FailOnFile(path, kAppeared);
+    default: return FailOnFile(path, message);
   }
 }
 

@@ -5,8 +5,9 @@
 namespace vl {
 
 // SaveBackupSet on the Win32 store; a new set goes to Config\Default.bsf of the data folder,
-// whose Config folder is made first as the client makes it at start-up. Returns the exit
-// status, with the reason on stderr on failure.
+// whose Config folder is made first as the client makes it at start-up, and a set started for
+// a --set file that did not exist goes to that file while it still does not. Returns the exit
+// status, with one line naming the file on stderr on failure.
 int SaveLoadedSet(LoadedSet& set);
 
 }  // namespace vl

@@ -2,10 +2,11 @@
 
 #include "client/cli/CliFailure.h"
 #include "client/cli/Console.h"
+#include "client/cli/FullPath.h"
 #include "client/cli/LoadedSet.h"
 #include "client/cli/SetJson.h"
 #include "client/model/BackupSetFile.h"
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/SetFileStoreWin32.h"
 
 namespace vl {
 
@@ -25,8 +26,8 @@ int RunResave(const CliCommand& command) {
   LoadedSet set;
   int status = kExitOk;
   if (!LoadSet(command, set, status)) return status;
-  const String& out = command.args[0];
-  win32::SetFileStoreWin32 store;
+  const String out = FullPathOf(command.args[0]);
+  platform::SetFileStoreWin32 store;
   const StoreResult result = store.WriteReplacing(out, StoreBackupSet(set.doc));
   if (!result.Ok()) return FailOnFile(out, StoreErrorMessage(result.error, out, true));
   return kExitOk;

@@ -5,6 +5,9 @@
 namespace vl {
 namespace {
 
+// Scripts see whether a password is set, never the password.
+constexpr const Char* kPasswordMask = VLT("***");
+
 void Text(JsonWriter& w, const char* key, const String& value) {
   w.Key(key);
   w.StringValue(StringView(value));
@@ -15,29 +18,41 @@ void Number(JsonWriter& w, const char* key, int64_t value) {
   w.NumberValue(value);
 }
 
-void WriteSettings(JsonWriter& w, const CSettings& s) {
-  w.BeginObject();
-  Text(w, "m_strBackupPath", s.m_strBackupPath);
+void WriteNas(JsonWriter& w, const CSettings& s) {
+  Text(w, "autoConnect", s.m_strAutoConnect);
+  Number(w, "nasAddress", s.m_dwNasAddress);
+  w.Key("nasAddressDotted");
+  w.StringValue(DottedAddress(s.m_dwNasAddress));
+  Text(w, "nasShare", s.m_strNasShare);
+  Text(w, "nasAccount", s.m_strNasAccount);
+  Text(w, "nasPassword", s.m_strNasPassword.empty() ? String() : String(kPasswordMask));
+}
+
+// Slots the client carries through without reading them, named by their place in the stored
+// order: a script comparing two sets, or checking what a newer client left there, needs them.
+void WriteReserved(JsonWriter& w, const CSettings& s) {
   Text(w, "reserved2", s.reserved2);
   Text(w, "reserved3", s.reserved3);
   Text(w, "reserved4", s.reserved4);
   Text(w, "reserved5", s.reserved5);
-  Text(w, "m_strAutoConnect", s.m_strAutoConnect);
   Text(w, "reserved7", s.reserved7);
   Number(w, "reserved8", s.reserved8);
-  Number(w, "m_nBackupMode", s.m_nBackupMode);
-  Number(w, "m_bAutoBackup", s.m_bAutoBackup);
-  Text(w, "m_strIdleTime", s.m_strIdleTime);
-  Text(w, "m_strPeriod", s.m_strPeriod);
-  Number(w, "m_nHistoryMode", s.m_nHistoryMode);
-  Number(w, "m_dwNasAddress", s.m_dwNasAddress);
-  Text(w, "m_strNasShare", s.m_strNasShare);
-  Text(w, "m_strNasAccount", s.m_strNasAccount);
-  Text(w, "m_strNasPassword", s.m_strNasPassword);
   Text(w, "reserved18", s.reserved18);
   Text(w, "reserved19", s.reserved19);
   Number(w, "reserved20", s.reserved20);
   Text(w, "reserved21", s.reserved21);
+}
+
+void WriteSettings(JsonWriter& w, const CSettings& s) {
+  w.BeginObject();
+  Text(w, "backupPath", s.m_strBackupPath);
+  Number(w, "historyMode", s.m_nHistoryMode);
+  Number(w, "backupMode", s.m_nBackupMode);
+  Number(w, "autoBackup", s.m_bAutoBackup);
+  Text(w, "idleTime", s.m_strIdleTime);
+  Text(w, "period", s.m_strPeriod);
+  WriteNas(w, s);
+  WriteReserved(w, s);
   w.EndObject();
 }
 
@@ -54,6 +69,15 @@ void WriteItems(JsonWriter& w, const CSourceList& items) {
 }
 
 }  // namespace
+
+std::string DottedAddress(uint32_t address) {
+  std::string dotted;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (!dotted.empty()) dotted += '.';
+    dotted += std::to_string((address >> shift) & 0xFFu);
+  }
+  return dotted;
+}
 
 std::string BackupSetToJson(const CVaultlineDoc& doc) {
   JsonWriter w;

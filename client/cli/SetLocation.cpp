@@ -1,8 +1,8 @@
 #include "client/cli/SetLocation.h"
 
-#include "client/app/DataFolder.h"
-#include "client/app/SetFileLookup.h"
-#include "client/app/StartupRules.h"
+#include "client/platform/DataFolder.h"
+#include "client/platform/SetFileLookup.h"
+#include "client/model/StartupRules.h"
 #include "client/cli/FullPath.h"
 
 namespace vl {

@@ -14,7 +14,7 @@ int RunTarget(const CliCommand& command) {
   if (!ParsePathArg(command.args, VLT("target"), path, error)) return Fail(error);
   LoadedSet set;
   int status = kExitOk;
-  if (!LoadSetExclusively(command, set, status)) return status;
+  if (!LoadSetExclusively(command, set, status, MissingSetFile::StartNew)) return status;
   set.doc.m_settings.m_strBackupPath = TrimTrailingBackslash(FullPathOf(path));
   return SaveLoadedSet(set);
 }

@@ -51,7 +51,7 @@ bool AccountRemainingBytes(CRunState& state, const CJobItem& job) {
 
 void RecordCopyFailure(CBackupEngine& engine, const CJobItem& job) {
   CRunState& state = engine.State();
-  state.AddError(job.sourcePath, engine.Texts().Text(IDS_COPY_FAILED));
+  state.AddError(job.sourcePath, engine.Texts().Text(IDS_ERROR_COPY));
   AccountRemainingBytes(state, job);
   engine.UpdateProgress(job.name);
 }

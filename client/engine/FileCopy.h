@@ -22,7 +22,7 @@ constexpr int32_t HISTORY_MODE_ARCHIVE = 0;
 bool CopyProgress(CRunState& state, CRunProgress& progress, const CopyProgressInfo& info);
 
 // Copies job.sourcePath to job.targetPath and keeps the counters: copiedNew or copiedChanged,
-// or an error record (the source path, IDS_COPY_FAILED). Either way all of the job's bytes end
+// or an error record (the source path, IDS_ERROR_COPY). Either way all of the job's bytes end
 // up in doneBytes, also where the platform's copy reports no progress.
 void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode);
 

@@ -49,7 +49,7 @@ void CJobExecutor::MakeTargetFolder(const CJobItem& job) {
     ExecuteChildren(job);
     return;
   }
-  RecordError(job.targetPath, IDS_CREATE_FOLDER_FAILED);
+  RecordError(job.targetPath, IDS_ERROR_CREATE_FOLDER);
   m_engine.State().stats.doneBytes += FolderTotalSize(job);
   m_engine.UpdateProgress(job.name);
 }
@@ -60,7 +60,7 @@ void CJobExecutor::RemoveTargetTree(const CJobItem& job) {
   if (DeleteTree(m_engine.FileSystem(), state, job.targetPath, true)) {
     ++state.stats.deletedFolders;
   } else {
-    RecordError(job.sourcePath, IDS_DELETE_FOLDER_FAILED);
+    RecordError(job.sourcePath, IDS_ERROR_DELETE_FOLDER);
   }
   state.stats.doneBytes += FolderTotalSize(job);
 }
@@ -70,7 +70,7 @@ void CJobExecutor::RemoveTargetFile(const CJobItem& job) {
   if (m_engine.FileSystem().RemoveFile(job.targetPath).Ok()) {
     ++state.stats.deletedFiles;
   } else {
-    RecordError(job.sourcePath, IDS_DELETE_FILE_FAILED);
+    RecordError(job.sourcePath, IDS_ERROR_DELETE_FILE);
   }
   state.stats.doneBytes += static_cast<int64_t>(job.size);
 }

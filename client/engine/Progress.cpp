@@ -25,17 +25,16 @@ void CRunProgress::UpdateProgress(const String& name) {
   if (!name.empty()) m_state.currentName = name;
   const int percent = PercentDone(m_state.stats);
   m_view.ShowPercent(percent);
-  m_view.ShowStatus(
-      FormatText(m_texts.Text(IDS_BACKUP_PROGRESS), {m_state.currentName, percent}));
-  m_view.ShowCaption(FormatText(VLT("%s (%d %%)"), {m_texts.Text(IDS_APP_TITLE), percent}));
+  m_view.ShowStatus(FormatText(m_texts.Text(IDS_STATUS_PROGRESS), {m_state.currentName, percent}));
+  m_view.ShowCaption(FormatText(VLT("%s (%d %%)"), {m_texts.Text(IDS_TITLE_APPLICATION), percent}));
 }
 
 void CRunProgress::ShowAnalyzing(const String& name, const String& path) {
-  m_view.ShowStatus(FormatText(m_texts.Text(IDS_ANALYZING), {name.empty() ? path : name}));
+  m_view.ShowStatus(FormatText(m_texts.Text(IDS_STATUS_ANALYZING), {name.empty() ? path : name}));
 }
 
 void CRunProgress::ShowIdle() {
-  m_view.ShowCaption(m_texts.Text(IDS_APP_TITLE));
+  m_view.ShowCaption(m_texts.Text(IDS_TITLE_APPLICATION));
   m_view.ShowStatus(String());
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 // Adding a folder as a backup item: its volume's serial number is captured so that the item can
 // be found again when the volume changes letter, and the same folder on the same volume is
-// refused. The dialog shows the refusal (IDS_ALREADY_REGISTERED), lists, selects and saves.
+// refused. The dialog shows the refusal (IDS_MSG_ALREADY_REGISTERED), lists, selects and saves;
+// vlbackup's add goes through the same rule, so both refuse the same paths.
 #include <cstddef>
+#include <cstdint>
 
 #include "core/base/String.h"
 
 namespace vl {
 
 class CRunState;
+class CSource;
 class CSourceList;
 class IFileSystem;
 
@@ -17,8 +20,19 @@ struct AddSourceResult {
   size_t index = 0;  // the new item's list index when added
 };
 
-// Appends a recognised item for path unless one with the same path (in any letter case) and
-// the same volume serial number exists; the next run then backs up only the new item.
+// path as Windows resolves its spelling, letter case apart: "/" read as "\", repeated
+// separators, "." and ".." steps and the trailing dots and spaces of the last name dropped, and
+// no final backslash except a drive root's ("D:\"). A relative path stays relative: making it
+// full needs the current folder, which is the caller's.
+String CanonicalItemPath(StringView path);
+
+// Whether path, on the volume with serial number volumeSerial, is the registered item: the same
+// canonical path in any letter case on the same volume (the same path on another disk that now
+// has the letter is another item).
+bool IsSameSourceItem(const CSource& item, StringView path, uint32_t volumeSerial);
+
+// Appends a recognised item for path (in its canonical spelling) unless IsSameSourceItem finds
+// it registered already; the next run then backs up only the new item.
 AddSourceResult AddSourceItem(CSourceList& items, const String& path, const IFileSystem& fs,
                               CRunState& run);
 

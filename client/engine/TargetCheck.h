@@ -1,7 +1,7 @@
 #pragma once
 // The backup target's check when the backup dialog starts: an empty target becomes the data
 // folder's Backup folder, and the dialog learns whether the target can be reached (and asks
-// IDS_TARGET_NOT_FOUND when it cannot).
+// IDS_ASK_DEFAULT_TARGET when it cannot).
 #include "core/base/String.h"
 
 namespace vl {

@@ -4,26 +4,30 @@ namespace vl {
 namespace {
 
 struct EnglishText {
-  uint32_t id;
+  TextId id;
   const Char* text;
 };
 
 constexpr EnglishText kEnglish[] = {
-    {IDS_ALREADY_REGISTERED, VLT("The folder is already registered.")},
-    {IDS_SELECT_ITEM, VLT("Select a folder or file to be backed up.")},
-    {IDS_ANALYZING, VLT("Analyzing : %s")},
-    {IDS_NOTHING_TO_BACK_UP, VLT("There is no item to be backed up.")},
-    {IDS_CANCELLED_BY_USER, VLT("The job has been cancelled by the user.")},
-    {IDS_DELETE_FOLDER_FAILED, VLT("Failed to delete the target folder.")},
-    {IDS_DELETE_FILE_FAILED, VLT("Failed to delete the target file.")},
-    {IDS_COPY_FAILED, VLT("Failed to copy the file(s).")},
-    {IDS_CREATE_FOLDER_FAILED, VLT("Failed to create the target folder.")},
-    {IDS_BACKUP_PROGRESS, VLT("Backup: %s (%d %%)")},
-    {IDS_CONFIRM_CANCEL, VLT("Are you sure you want to cancel the job now?")},
-    {IDS_TARGET_NOT_FOUND, VLT("Failed to find the Backup Target folder. Would you like to "
-                               "change it to the default folder now?")},
-    {IDS_BACKUP_NOW, VLT("Will you backup folder(s) and files(s) now?")},
-    {IDS_APP_TITLE, VLT("Vaultline")},
+    {IDS_MSG_ALREADY_REGISTERED, VLT("The folder is already registered.")},
+    {IDS_MSG_SELECT_ITEM, VLT("Select a folder or file to be backed up.")},
+    {IDS_STATUS_ANALYZING, VLT("Analyzing : %s")},
+    {IDS_MSG_NOTHING_TO_BACK_UP, VLT("There is no item to be backed up.")},
+    {IDS_MSG_JOB_CANCELLED, VLT("The job has been cancelled by the user.")},
+    {IDS_COLUMN_FILE_NAME, VLT("File Name")},
+    {IDS_COLUMN_ERROR, VLT("Error")},
+    {IDS_REPORT_SUCCESS, VLT("The process has been completed successfully")},
+    {IDS_REPORT_ERROR, VLT("Error occurred")},
+    {IDS_ERROR_DELETE_FOLDER, VLT("Failed to delete the target folder.")},
+    {IDS_ERROR_DELETE_FILE, VLT("Failed to delete the target file.")},
+    {IDS_ERROR_COPY, VLT("Failed to copy the file(s).")},
+    {IDS_ERROR_CREATE_FOLDER, VLT("Failed to create the target folder.")},
+    {IDS_STATUS_PROGRESS, VLT("Backup: %s (%d %%)")},
+    {IDS_ASK_CANCEL_JOB, VLT("Are you sure you want to cancel the job now?")},
+    {IDS_ASK_DEFAULT_TARGET, VLT("Failed to find the Backup Target folder. Would you like to "
+                                 "change it to the default folder now?")},
+    {IDS_ASK_BACKUP_NOW, VLT("Will you backup folder(s) and files(s) now?")},
+    {IDS_TITLE_APPLICATION, VLT("Vaultline")},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "client/model/Source.h"
 #include "client/ui/TrayAnimation.h"
 #include "resources/client/resource.h"
 #include "win32/framework/WinApp.h"
@@ -17,6 +18,8 @@ constexpr UINT kLinkClickMessage = CMyHyperLink::kLinkClickMessage;  // WM_LINK_
 constexpr DWORD kWorkerWindDownMs = 10000;
 constexpr DWORD kWindDownSliceMs = 50;
 
+constexpr ListIcons kItemListIcons{IDI_DELETE_MARK, IDI_ITEM_FILE, IDI_ITEM_FOLDER};
+
 RECT WindowRectOf(HWND window) {
   RECT rect{};
   ::GetWindowRect(window, &rect);
@@ -26,14 +29,19 @@ RECT WindowRectOf(HWND window) {
 }  // namespace
 
 CDlgBackup::CDlgBackup(std::unique_ptr<IBackupServices> services, TraceFn trace)
-    : CDialogSK(kTemplateId),
+    : CDialogSK(IDD_BACKUP),
       m_trace(std::move(trace)),
       m_services(std::move(services)),
       m_texts(m_englishTexts),
       m_run(*m_services, *this, *this, m_fs, m_fs, m_texts, m_clock,
             [this] { m_logic.SelectionChanged(); }),
       m_logic(*m_services, *this, m_fs, m_fs, m_run),
-      m_list(m_fs) {}
+      m_list(kItemListIcons, [this](const void* data) { return DescribeItem(data); }) {}
+
+ListEntryLook CDlgBackup::DescribeItem(const void* data) const {
+  const auto* item = static_cast<const CSource*>(data);
+  return ListEntryLook{item->path, item->IsFile(m_fs), item->recognized != 0};
+}
 
 bool CDlgBackup::CreateModeless(CWnd& parent) {
   // The dialog manager's own procedure behind a class of our name.

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 #include "client/engine/Clock.h"
 #include "client/engine/TextProvider.h"
 #include "client/ui/WorkerSendGate.h"
@@ -19,7 +19,7 @@
 #include "skin/MyHyperLink.h"
 #include "skin/MyList.h"
 #include "skin/SkinButtonCursor.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
 #include "win32/handles/GdiObject.h"
 
@@ -30,7 +30,6 @@ class CDlgBackup : public CDialogSK,
                    private IBackupDialogView,
                    private IRunWindow {
  public:
-  static constexpr UINT kTemplateId = 155;
   static constexpr UINT kBackupDoneMessage = WM_USER + 1005;  // WM_BACKUP_DONE, 2029
   // The worker left progress in the mailbox.
   static constexpr UINT kProgressMessage = WM_APP + 1;
@@ -76,6 +75,7 @@ class CDlgBackup : public CDialogSK,
   int TextWidthIn(HWND control, const String& text) const;
 
   // Commands and notifications (DlgBackup.cpp).
+  ListEntryLook DescribeItem(const void* data) const;
   void OnStart();
   void OnHide();
   void OnLinkClick(int lineId);
@@ -118,7 +118,7 @@ class CDlgBackup : public CDialogSK,
   // Declared before what uses them: construction follows this order.
   TraceFn m_trace;
   std::unique_ptr<IBackupServices> m_services;
-  win32::FileSystemWin32 m_fs;  // also the drive set
+  platform::FileSystemWin32 m_fs;  // also the drive set
   SystemClock m_clock;
   EnglishTexts m_englishTexts;
   ResourceTexts m_texts;

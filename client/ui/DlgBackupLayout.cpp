@@ -7,13 +7,12 @@
 #include "client/ui/DialogFont.h"
 #include "client/ui/DialogLayout.h"
 #include "resources/client/resource.h"
+#include "resources/skin/ClientSkinIds.h"
 #include "win32/framework/WinApp.h"
 
 namespace vl {
 namespace {
 
-constexpr UINT kSmallIcon = IDR_MAINFRAME;
-constexpr UINT kBackgroundBitmap = 159;
 constexpr int kListItemHeight = 31;
 constexpr COLORREF kSourceLineColour = 0x12AD5B;
 // The target line runs from just right of its label to this x.
@@ -59,10 +58,10 @@ bool CDlgBackup::OnInitDialog() {
 void CDlgBackup::SetUpWindow() {
   // Shared: the system keeps the icon for the process, so the dialog need not free it.
   auto* icon = static_cast<HICON>(
-      ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(kSmallIcon), IMAGE_ICON,
+      ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  ApplyDialogSkin(*this, kBackgroundBitmap);
+  ApplyDialogSkin(*this, IDB_BACKUP_BACKGROUND);
   SetWindowText(kCaption);
 }
 
@@ -71,12 +70,22 @@ void CDlgBackup::SetUpButtons() {
     CxSkinButtonCursor& button;
     ButtonSkin skin;
   } buttons[] = {
-      {m_btnClose, {IDC_BACKUP_CLOSE, 143, 144, 145, IDS_TIP_CLOSE, false}},
-      {m_btnMinimize, {IDC_BACKUP_MINIMIZE, 170, 171, 172, IDS_TIP_MINIMIZE, false}},
-      {m_btnAdd, {IDC_BACKUP_ADD, 158, 156, 157, IDS_TIP_ADD, true}},
-      {m_btnLocation, {IDC_BACKUP_LOCATION, 165, 163, 164, IDS_TIP_BACKUP_LOCATION, false}},
-      {m_btnBackup, {IDC_BACKUP_START, 162, 160, 161, IDS_TIP_BACKUP, true}},
-      {m_btnStop, {IDC_BACKUP_STOP, 155, 166, 167, IDS_TIP_STOP, true}},
+      {m_btnClose,
+       {IDC_BACKUP_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER, IDS_TIP_CLOSE,
+        false}},
+      {m_btnMinimize,
+       {IDC_BACKUP_MINIMIZE, IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_PRESSED, IDB_MINIMIZE_HOVER,
+        IDS_TIP_MINIMIZE, false}},
+      {m_btnAdd,
+       {IDC_BACKUP_ADD, IDB_ADD_NORMAL, IDB_ADD_PRESSED, IDB_ADD_HOVER, IDS_TIP_ADD, true}},
+      {m_btnLocation,
+       {IDC_BACKUP_LOCATION, IDB_LOCATION_NORMAL, IDB_LOCATION_PRESSED, IDB_LOCATION_HOVER,
+        IDS_TIP_BACKUP_LOCATION, false}},
+      {m_btnBackup,
+       {IDC_BACKUP_START, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER, IDS_TIP_BACKUP,
+        true}},
+      {m_btnStop,
+       {IDC_BACKUP_STOP, IDB_STOP_NORMAL, IDB_STOP_PRESSED, IDB_STOP_HOVER, IDS_TIP_STOP, true}},
   };
   for (const auto& entry : buttons) {
     const ButtonSkin& skin = entry.skin;

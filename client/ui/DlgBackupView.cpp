@@ -25,7 +25,7 @@ bool CDlgBackup::AskYesNo(uint32_t textId, BoxIcon icon) {
 void CDlgBackup::ClearItemList() { ::SendMessageW(m_list.m_hWnd, LB_RESETCONTENT, 0, 0); }
 
 int CDlgBackup::AddItemEntry(CSource* item) {
-  const int index = m_list.AddSource(item);
+  const int index = m_list.AddEntry(item);
   return index < 0 ? -1 : index;
 }
 
@@ -44,7 +44,7 @@ int CDlgBackup::SelectedItemEntry() const {
 
 CSource* CDlgBackup::ItemAt(int index) const {
   if (index < 0 || index >= m_list.GetCount()) return nullptr;
-  return m_list.SourceAt(index);
+  return static_cast<CSource*>(m_list.EntryData(index));
 }
 
 void CDlgBackup::RedrawItemList() { m_list.Invalidate(); }

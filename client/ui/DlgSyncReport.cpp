@@ -7,7 +7,8 @@
 #include "client/ui/DialogFont.h"
 #include "client/ui/DialogLayout.h"
 #include "resources/client/resource.h"
-#include "win32/framework/ResString.h"
+#include "resources/skin/ClientSkinIds.h"
+#include "win32/ResString.h"
 
 namespace vl {
 namespace {
@@ -100,7 +101,7 @@ void AppendRow(HWND list, const CErrorItem& error) {
 
 }  // namespace
 
-CDlgSyncReport::CDlgSyncReport(CWnd* parent) : CDialogSK(kTemplateId, parent) {
+CDlgSyncReport::CDlgSyncReport(CWnd* parent) : CDialogSK(IDD_SYNC_REPORT, parent) {
   // The template's list view needs its window class before the dialog is made.
   INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&classes);
@@ -121,17 +122,19 @@ bool CDlgSyncReport::OnInitDialog() {
 }
 
 void CDlgSyncReport::ApplySkin() {
-  ApplyDialogSkin(*this, kBackgroundBitmap);
+  ApplyDialogSkin(*this, IDB_REPORT_BACKGROUND);
   const String title = LoadResString(IDS_TITLE_APPLICATION);
   SetWindowText(title.empty() ? String(L"Vaultline") : title);
 }
 
 void CDlgSyncReport::SkinButtons() {
   m_btnClose.SubclassDlgItem(IDC_REPORT_CLOSE, this);
-  SkinButton(m_btnClose, 143, 144, 145, LoadResString(IDS_TIP_CLOSE), false);
+  SkinButton(m_btnClose, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
+             LoadResString(IDS_TIP_CLOSE), false);
   m_btnOk.SubclassDlgItem(IDOK, this);
   // The skin's button face carries no lettering of its own.
-  SkinButton(m_btnOk, 147, 151, 154, LoadResString(IDS_TIP_OK), true);
+  SkinButton(m_btnOk, IDB_OK_NORMAL, IDB_OK_PRESSED, IDB_OK_HOVER, LoadResString(IDS_TIP_OK),
+             true);
 }
 
 void CDlgSyncReport::PlaceControls() {

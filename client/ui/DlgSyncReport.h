@@ -12,9 +12,6 @@ namespace vl {
 
 class CDlgSyncReport : public CDialogSK {
  public:
-  static constexpr UINT kTemplateId = 173;
-  static constexpr UINT kBackgroundBitmap = 176;
-
   explicit CDlgSyncReport(CWnd* parent);
   ~CDlgSyncReport() override;
 

@@ -1,4 +1,7 @@
-// Resource identifiers of the client, shared by Vaultline.rc and the code.
+// Resource identifiers of the client, shared by Vaultline.rc and the code. Plain macros only,
+// no includes and no C++, so that resource scripts and the portable code (which never sees
+// <windows.h>) include it alike. The skin's bitmaps are named in resources/skin/ClientSkinIds.h,
+// which resources/skin/make-bitmaps writes.
 #pragma once
 
 // Program icon, and the document type string.
@@ -20,10 +23,9 @@
 
 // String table: the client's own texts use 100 to 184, the framework-style texts 57344 up.
 // Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
-// fails instead of showing a made-up message.
-// The names carry a kind (TIP_, ASK_, MSG_, ERROR_, STATUS_, TITLE_ ...) because the engine's
-// TextId enum (client/engine/TextProvider.h) names some of the same ids plainly, and a macro
-// here with one of its names would break every file that includes both headers.
+// fails instead of showing a made-up message. Each name carries the kind of its text: TIP_ a
+// tooltip, ASK_ a yes/no question, MSG_ a message box, ERROR_ an error record, STATUS_ the
+// status line, TITLE_ a title, COLUMN_ and REPORT_ the report dialog.
 #define IDP_OLE_INIT_FAILED 100
 #define IDS_ASK_EXIT 102
 #define IDS_TIP_CLOSE 103

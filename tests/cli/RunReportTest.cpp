@@ -15,7 +15,7 @@ class TableTexts : public ITextProvider {
  public:
   String Text(uint32_t id) const override {
     if (id == IDS_REPORT_SUCCESS) return VLT("Fertig");
-    if (id == IDS_NOTHING_TO_BACK_UP) return VLT("Nichts zu tun");
+    if (id == IDS_MSG_NOTHING_TO_BACK_UP) return VLT("Nichts zu tun");
     return String();
   }
 };

@@ -105,9 +105,15 @@ class VlbackupTest(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         shown = json.loads(result.stdout.decode("utf-8"))
         s = shown["settings"]
-        self.assertEqual(s["m_strBackupPath"], "\\\\127.0.0.5\\share\\Backup")
-        self.assertEqual((s["m_nBackupMode"], s["m_bAutoBackup"]), (2, 1))
-        self.assertEqual(s["m_dwNasAddress"], 0x7F000005)
+        self.assertEqual(s["backupPath"], "\\\\127.0.0.5\\share\\Backup")
+        self.assertEqual((s["backupMode"], s["autoBackup"]), (2, 1))
+        self.assertEqual(s["nasAddress"], 0x7F000005)
+        self.assertEqual(s["nasAddressDotted"], "127.0.0.5")
+        self.assertEqual((s["historyMode"], s["idleTime"], s["period"], s["autoConnect"]),
+                         (0, "10", "4", "OK"))
+        self.assertEqual((s["nasShare"], s["nasAccount"], s["nasPassword"]),
+                         ("share", "admin", "***"))
+        self.assertNotIn(b'"pw"', result.stdout)
         self.assertEqual((s["reserved2"], s["reserved8"], s["reserved20"], s["reserved21"]),
                          ("kept", 1, 7, "r21"))
         self.assertEqual(shown["items"], [
@@ -166,10 +172,105 @@ class VlbackupTest(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         shown = json.loads(result.stdout)
         self.assertEqual(shown["items"], [])
-        self.assertEqual(shown["settings"]["m_strBackupPath"], win(exe)[:-len("vlbackup.exe")] + "Backup")
-        self.assertEqual(shown["settings"]["m_strIdleTime"], "10")
+        self.assertEqual(shown["settings"]["backupPath"], win(exe)[:-len("vlbackup.exe")] + "Backup")
+        self.assertEqual(shown["settings"]["idleTime"], "10")
         self.assertFalse(os.path.exists(os.path.join(self.dir, "prog", "Config")),
                          "showing must not create the client's folders")
+
+
+def failure_line(test, result):
+    """The one line on stderr of a command that could not run; nothing on stdout."""
+    test.assertEqual(result.returncode, 1, result.stderr)
+    test.assertEqual(result.stdout, b"")
+    lines = result.stderr.decode("utf-8").splitlines()
+    test.assertEqual(len(lines), 1, lines)
+    return lines[0]
+
+
+class FailureLineTest(unittest.TestCase):
+    """Whatever lets a command down, it says so in one line that names the file once."""
+
+    READING = (["show"], ["resave", "OUT"], ["plan"], ["run"], ["remove", "0"])
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="vlfail-")
+
+    def tearDown(self):
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    def path(self, name):
+        return os.path.join(self.dir, name)
+
+    def assert_names_once(self, result, path):
+        line = failure_line(self, result)
+        self.assertEqual(line.count(win(path)), 1, line)
+
+    def each_command_on(self, set_path):
+        for args in self.READING:
+            args = [win(self.path("out.bsf")) if a == "OUT" else a for a in args]
+            with self.subTest(set=os.path.basename(set_path), command=args[0]):
+                yield vlbackup("--set", win(set_path), *args)
+
+    def test_a_missing_set_file_is_named_once_and_not_created(self):
+        missing = self.path("none.bsf")
+        for result in self.each_command_on(missing):
+            self.assert_names_once(result, missing)
+            self.assertIn("was not found", result.stderr.decode("utf-8"))
+        self.assertEqual(os.listdir(self.dir), [])
+
+    def test_damaged_set_files_are_named_once_by_every_command(self):
+        cases = {
+            "truncated.bsf": SAMPLE[:-3],
+            "wrong-class.bsf": SAMPLE.replace(b"CSource", b"CTarget"),
+            "empty.bsf": b"",
+            "garbage.bsf": b"\xff" * 40,
+        }
+        for name, data in cases.items():
+            path = self.path(name)
+            with open(path, "wb") as f:
+                f.write(data)
+            for result in self.each_command_on(path):
+                self.assert_names_once(result, path)
+            with open(path, "rb") as f:
+                self.assertEqual(f.read(), data)
+        self.assertFalse(os.path.exists(self.path("out.bsf")))
+
+    def test_a_folder_or_a_locked_file_as_the_set_is_named_once(self):
+        folder = self.path("folder.bsf")
+        os.makedirs(folder)
+        self.assert_names_once(vlbackup("--set", win(folder), "show"), folder)
+        locked = self.path("locked.bsf")
+        with open(locked, "wb") as f:
+            f.write(SAMPLE)
+        holder = subprocess.Popen([WINE_RUN, HELPER, "lock", win(locked)], stdin=subprocess.PIPE,
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        try:
+            self.assertEqual(holder.stdout.readline().strip(), b"locked")
+            self.assert_names_once(vlbackup("--set", win(locked), "show"), locked)
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=60)
+            holder.stdout.close()
+
+    def test_an_output_that_cannot_be_written_is_named_once(self):
+        set_file = self.path("sample.bsf")
+        with open(set_file, "wb") as f:
+            f.write(SAMPLE)
+        folder = self.path("taken")
+        os.makedirs(folder)
+        for out in (self.path(os.path.join("no-such-folder", "out.bsf")), folder):
+            with self.subTest(out):
+                self.assert_names_once(vlbackup("--set", win(set_file), "resave", win(out)), out)
+        self.assertEqual(sorted(os.listdir(self.dir)), ["sample.bsf", "taken"])
+
+    def test_a_missing_item_to_add_is_named_once(self):
+        set_file = self.path("edit.bsf")
+        with open(set_file, "wb") as f:
+            f.write(SAMPLE)
+        missing = self.path("missing")
+        self.assert_names_once(vlbackup("--set", win(set_file), "add", win(missing)), missing)
+        with open(set_file, "rb") as f:
+            self.assertEqual(f.read(), SAMPLE)
 
 
 WRITTEN = 1_394_010_422  # a fixed last-write time, so that copies and changes are exact
@@ -445,7 +546,7 @@ class EditTest(unittest.TestCase):
         self.assertEqual(vlbackup(*on, "target", win(target)).returncode, 0)
         shown = self.shown(*on)
         self.assertEqual([i["path"] for i in shown["items"]], [b])
-        self.assertEqual(shown["settings"]["m_strBackupPath"], win(target))
+        self.assertEqual(shown["settings"]["backupPath"], win(target))
 
     def test_bad_edits_fail_with_status_1_and_change_nothing(self):
         set_file = os.path.join(self.dir, "edit.bsf")
@@ -462,6 +563,56 @@ class EditTest(unittest.TestCase):
                 self.assertNotEqual(result.stderr, b"")
         with open(set_file, "rb") as f:
             self.assertEqual(f.read(), data)
+
+
+    def test_add_and_target_start_a_set_file_that_does_not_exist_with_the_new_set_defaults(self):
+        a = win(os.path.join(self.dir, "src", "A"))
+        prog = os.path.join(self.dir, "prog")
+        os.makedirs(prog)
+        exe = os.path.join(prog, "vlbackup.exe")
+        shutil.copy(EXE, exe)
+        for verb, arg in (("add", a), ("target", win(os.path.join(self.dir, "T")))):
+            with self.subTest(verb):
+                set_file = os.path.join(self.dir, verb + ".bsf")
+                result = wine(exe, "--set", win(set_file), verb, arg)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                shown = self.shown("--set", win(set_file))
+                s = shown["settings"]
+                self.assertEqual(s["backupPath"], arg if verb == "target"
+                                 else win(prog) + "\\Backup")
+                self.assertEqual((s["historyMode"], s["backupMode"], s["autoBackup"],
+                                  s["idleTime"], s["period"], s["reserved8"]),
+                                 (0, 0, 0, "10", "4", 1))
+                self.assertEqual([i["path"] for i in shown["items"]],
+                                 [a] if verb == "add" else [])
+        self.assertEqual(os.listdir(prog), ["vlbackup.exe"],
+                         "a set with a file of its own leaves the client's folders alone")
+
+    def test_a_new_set_file_in_a_missing_folder_is_named_once_and_nothing_is_made(self):
+        set_file = os.path.join(self.dir, "no-such-folder", "new.bsf")
+        result = vlbackup("--set", win(set_file), "add", win(os.path.join(self.dir, "src", "A")))
+        line = failure_line(self, result)
+        self.assertEqual(line.count(win(set_file)), 1, line)
+        self.assertFalse(os.path.exists(os.path.dirname(set_file)))
+
+    def test_add_refuses_the_registered_folder_in_every_spelling_windows_accepts(self):
+        set_file = os.path.join(self.dir, "edit.bsf")
+        a = win(os.path.join(self.dir, "src", "A"))
+        self.assertEqual(vlbackup("--set", win(set_file), "add", a).returncode, 0)
+        with open(set_file, "rb") as f:
+            saved = f.read()
+        spellings = [(a.upper(), None), (a + "\\", None), (a.replace("\\", "/"), None),
+                     (a.replace("\\", "/") + "/", None),
+                     (win(os.path.join(self.dir, "src", "B")) + "\\..\\A", None),
+                     (a + "\\.", None), ("src\\A", self.dir), ("src/A/", self.dir),
+                     ("A", os.path.join(self.dir, "src")), (".", os.path.join(self.dir, "src", "A"))]
+        for path, cwd in spellings:
+            with self.subTest(path=path, cwd=cwd):
+                result = vlbackup("--set", win(set_file), "add", path, cwd=cwd)
+                line = failure_line(self, result)
+                self.assertIn("The folder is already registered.", line)
+        with open(set_file, "rb") as f:
+            self.assertEqual(f.read(), saved)
 
 
 class RunTest(unittest.TestCase):

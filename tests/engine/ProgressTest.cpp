@@ -66,7 +66,7 @@ TEST_F(ProgressTest, TextsComeFromTheProvider) {
   class Texts : public ITextProvider {
    public:
     String Text(uint32_t id) const override {
-      return id == IDS_BACKUP_PROGRESS ? VLT("[%s] %d%%") : VLT("VL");
+      return id == IDS_STATUS_PROGRESS ? VLT("[%s] %d%%") : VLT("VL");
     }
   } other;
   CRunProgress localized(state, other, view);

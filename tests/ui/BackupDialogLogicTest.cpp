@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/client/resource.h"
 #include "tests/ui/DialogFixture.h"
 
 namespace vl::test {
@@ -37,7 +38,7 @@ TEST_F(TargetTest, AMissingTargetTakenAsTheDefaultIsSavedAndNotTestedAgain) {
   services.dataFolder = VLT("C:\\Elsewhere");  // its Backup folder does not exist either
   view.answers = {true};
   logic.CheckTarget();
-  EXPECT_EQ(log.Entries(), (Log{"ask 167 information", "save"}));
+  EXPECT_EQ(log.Entries(), (Log{AskEntry(IDS_ASK_DEFAULT_TARGET, BoxIcon::information), "save"}));
   EXPECT_EQ(services.settings.m_strBackupPath, VLT("C:\\Elsewhere\\Backup"));
   EXPECT_EQ(services.targetReady, 1);
   EXPECT_EQ(logic.m_crTargetLine, kTargetFoundColour);
@@ -48,7 +49,8 @@ TEST_F(TargetTest, AMissingTargetKeptIsShownInGrey) {
   view.answers = {false};
   logic.CheckTarget();
   logic.ShowTarget();
-  EXPECT_EQ(log.Entries(), (Log{"ask 167 information", "targetLine R:\\ 808080"}));
+  EXPECT_EQ(log.Entries(), (Log{AskEntry(IDS_ASK_DEFAULT_TARGET, BoxIcon::information),
+                                "targetLine R:\\ 808080"}));
   EXPECT_EQ(services.settings.m_strBackupPath, VLT("R:\\"));
   EXPECT_EQ(services.targetReady, 0);
   EXPECT_EQ(services.saves, 0);
@@ -92,7 +94,7 @@ TEST_F(AddTest, AnAddedFolderIsListedSelectedShownSavedAndOffered) {
   EXPECT_EQ(added->volumeSerial, 0xC0C0u);
   EXPECT_EQ(run.State().runItemIndex, 1) << "the next run backs up the new item alone";
   EXPECT_EQ(log.Only({"addEntry", "save", "ask", "postStart"}),
-            (Log{"addEntry", "save", "save", "ask 174 question"}));
+            (Log{"addEntry", "save", "save", AskEntry(IDS_ASK_BACKUP_NOW, BoxIcon::question)}));
   EXPECT_EQ(view.startCommands, 0);
 }
 
@@ -113,7 +115,7 @@ TEST_F(AddTest, TheSameFolderInOtherLettersIsRefused) {
   logic.AddSourceItem(VLT("C:\\Work"));
   log.Clear();
   logic.AddSourceItem(VLT("c:\\WORK"));
-  EXPECT_EQ(log.Entries(), Log{"message 139"});
+  EXPECT_EQ(log.Entries(), Log{MessageEntry(IDS_MSG_ALREADY_REGISTERED)});
   EXPECT_EQ(services.items.GetCount(), 1u);
   EXPECT_EQ(view.entries.size(), 1u);
 }
@@ -122,13 +124,13 @@ TEST_F(AddTest, BrowsingAddsTheChosenFolder) {
   view.browseResult = String(VLT("C:\\Work"));
   view.answers = {false};
   logic.AddByBrowsing();
-  EXPECT_EQ(log.Entries().front(), "browse 57345 []");
+  EXPECT_EQ(log.Entries().front(), BrowseEntry(IDS_TITLE_BROWSE_ITEM, VLT("")));
   EXPECT_EQ(services.items.GetCount(), 1u);
 }
 
 TEST_F(AddTest, ABrowserClosedWithoutAChoiceAddsNothing) {
   logic.AddByBrowsing();
-  EXPECT_EQ(log.Entries(), Log{"browse 57345 []"});
+  EXPECT_EQ(log.Entries(), Log{BrowseEntry(IDS_TITLE_BROWSE_ITEM, VLT(""))});
   EXPECT_TRUE(services.items.IsEmpty());
 }
 
@@ -143,7 +145,7 @@ TEST_F(AddTest, OfDroppedPathsOnlyTheFoldersAreAdded) {
 
 TEST_F(AddTest, DroppingOnlyFilesSaysThatOnlyFoldersCanBeAdded) {
   logic.AddDroppedPaths({VLT("C:\\Work\\a.txt"), VLT("C:\\Missing")});
-  EXPECT_EQ(log.Entries(), Log{"message 178"});
+  EXPECT_EQ(log.Entries(), Log{MessageEntry(IDS_MSG_ONLY_FOLDERS)});
   EXPECT_TRUE(services.items.IsEmpty());
 }
 
@@ -197,8 +199,8 @@ TEST_F(DeleteTest, DeletingTheShownItemClearsTheLine) {
   view.answers = {true};
   log.Clear();
   logic.DeleteItem(1);
-  EXPECT_EQ(log.Entries(),
-            (Log{"ask 140 question", "sourceLine ", "deleteEntry 1", "save"}));
+  EXPECT_EQ(log.Entries(), (Log{AskEntry(IDS_ASK_DELETE_ITEM, BoxIcon::question), "sourceLine ",
+                                "deleteEntry 1", "save"}));
   EXPECT_EQ(logic.m_pShownItem, nullptr);
   EXPECT_EQ(logic.m_strSourceLine, String());
   EXPECT_EQ(ItemPaths(), (std::vector<String>{VLT("C:\\A"), VLT("C:\\C")}));
@@ -208,7 +210,7 @@ TEST_F(DeleteTest, DeletingTheShownItemClearsTheLine) {
 TEST_F(DeleteTest, AnsweredNoTheItemStaysAndTheSetIsStillSaved) {
   view.answers = {false};
   logic.DeleteItem(0);
-  EXPECT_EQ(log.Entries(), (Log{"ask 140 question", "save"}));
+  EXPECT_EQ(log.Entries(), (Log{AskEntry(IDS_ASK_DELETE_ITEM, BoxIcon::question), "save"}));
   EXPECT_EQ(services.items.GetCount(), 3u);
 }
 
@@ -288,8 +290,8 @@ TEST_F(ChooseTargetTest, TheChosenFolderIsSavedAndShownInTheColourItHad) {
   log.Clear();
   view.browseResult = String(VLT("C:\\Nowhere"));
   logic.ChooseTarget();
-  EXPECT_EQ(log.Entries(),
-            (Log{"browse 141 [T:\\Gone]", "targetLine C:\\Nowhere 808080", "save"}));
+  EXPECT_EQ(log.Entries(), (Log{BrowseEntry(IDS_TITLE_BROWSE_TARGET, VLT("T:\\Gone")),
+                                "targetLine C:\\Nowhere 808080", "save"}));
   EXPECT_EQ(services.settings.m_strBackupPath, VLT("C:\\Nowhere"));
   EXPECT_EQ(services.backupFolder, VLT("C:\\Nowhere"));
   EXPECT_EQ(services.targetReady, 0) << "the new target is not checked";
@@ -297,7 +299,7 @@ TEST_F(ChooseTargetTest, TheChosenFolderIsSavedAndShownInTheColourItHad) {
 
 TEST_F(ChooseTargetTest, ABrowserClosedWithoutAChoiceChangesNothing) {
   logic.ChooseTarget();
-  EXPECT_EQ(log.Entries(), Log{"browse 141 [T:\\B]"});
+  EXPECT_EQ(log.Entries(), Log{BrowseEntry(IDS_TITLE_BROWSE_TARGET, VLT("T:\\B"))});
   EXPECT_EQ(services.settings.m_strBackupPath, VLT("T:\\B"));
 }
 

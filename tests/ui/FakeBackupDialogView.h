@@ -15,6 +15,16 @@
 
 namespace vl::test {
 
+// The log entries of the view's boxes and folder browser, by their string-table ids.
+inline std::string MessageEntry(uint32_t textId) { return "message " + std::to_string(textId); }
+inline std::string AskEntry(uint32_t textId, BoxIcon icon) {
+  return "ask " + std::to_string(textId) +
+         (icon == BoxIcon::question ? " question" : " information");
+}
+inline std::string BrowseEntry(uint32_t titleId, const String& initial) {
+  return "browse " + std::to_string(titleId) + " [" + Narrow(initial) + "]";
+}
+
 class FakeBackupDialogView : public IBackupDialogView {
  public:
   explicit FakeBackupDialogView(CallLog& log) : m_log(log) {}
@@ -34,10 +44,9 @@ class FakeBackupDialogView : public IBackupDialogView {
   size_t reportedErrors = 0;
   int startCommands = 0;
 
-  void ShowMessage(uint32_t textId) override { m_log.Add("message " + std::to_string(textId)); }
+  void ShowMessage(uint32_t textId) override { m_log.Add(MessageEntry(textId)); }
   bool AskYesNo(uint32_t textId, BoxIcon icon) override {
-    m_log.Add("ask " + std::to_string(textId) +
-              (icon == BoxIcon::question ? " question" : " information"));
+    m_log.Add(AskEntry(textId, icon));
     if (onAsk) return onAsk(textId);
     if (answers.empty()) {
       ADD_FAILURE() << "unexpected question " << textId;
@@ -97,7 +106,7 @@ class FakeBackupDialogView : public IBackupDialogView {
   }
 
   bool BrowseForFolder(uint32_t titleId, const String& initial, String& chosen) override {
-    m_log.Add("browse " + std::to_string(titleId) + " [" + Narrow(initial) + "]");
+    m_log.Add(BrowseEntry(titleId, initial));
     if (!browseResult) return false;
     chosen = *browseResult;
     return true;

@@ -10,6 +10,9 @@
 
 namespace vl::test {
 
+// The log entry of a tray icon change, by the icon's resource id.
+inline std::string TrayEntry(uint32_t iconId) { return "tray " + std::to_string(iconId); }
+
 class FakeBackupServices : public IBackupServices {
  public:
   explicit FakeBackupServices(CallLog& log) : m_log(log) {}
@@ -33,7 +36,7 @@ class FakeBackupServices : public IBackupServices {
   void SetTargetReady(bool ready) override { targetReady = ready ? 1 : 0; }
   void SetBackupFolder(const String& fullPath) override { backupFolder = fullPath; }
 
-  void SetTrayIcon(uint32_t iconId) override { m_log.Add("tray " + std::to_string(iconId)); }
+  void SetTrayIcon(uint32_t iconId) override { m_log.Add(TrayEntry(iconId)); }
   void StopBackupTimers() override { m_log.Add("stopTimers"); }
   void ArmBackupTimers() override { m_log.Add("armTimers"); }
   void ResetMinutes() override { m_log.Add("resetMinutes"); }

@@ -44,10 +44,10 @@ TEST(ReportResult, AnyRecordOrAnyCountedErrorMakesItAnError) {
     uint32_t colour;
   };
   // A negative counter is corrupted, and must not pass for a clean run either.
-  const Case cases[] = {{0, 2, kReportErrorText, kReportErrorColour},
-                        {1, 0, kReportErrorText, kReportErrorColour},
-                        {-1, 0, kReportErrorText, kReportErrorColour},
-                        {0, 0, kReportSuccessText, kReportSuccessColour}};
+  const Case cases[] = {{0, 2, IDS_REPORT_ERROR, kReportErrorColour},
+                        {1, 0, IDS_REPORT_ERROR, kReportErrorColour},
+                        {-1, 0, IDS_REPORT_ERROR, kReportErrorColour},
+                        {0, 0, IDS_REPORT_SUCCESS, kReportSuccessColour}};
   for (const Case& c : cases) {
     RunStats stats = SampleRunStats();
     stats.errorCount = c.counted;

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "resources/client/resource.h"
 #include "tests/ui/DialogFixture.h"
 
 namespace vl::test {
@@ -34,8 +35,8 @@ TEST_F(RunControlTest, NothingToBackUpAsksForAnItemAndStartsNoRun) {
   AddListed(VLT("C:\\Gone"));
   run.StartBackup();
   // The timers stay off: only the end of a run or new settings arm them again.
-  EXPECT_EQ(log.Entries(), (Log{"stopTimers", "message 142", "resetMinutes", "stopTimers",
-                                "message 142", "resetMinutes"}));
+  EXPECT_EQ(log.Entries(), (Log{"stopTimers", MessageEntry(IDS_MSG_SELECT_ITEM), "resetMinutes",
+                                "stopTimers", MessageEntry(IDS_MSG_SELECT_ITEM), "resetMinutes"}));
   EXPECT_FALSE(run.IsRunActive());
   EXPECT_FALSE(run.State().running);
   EXPECT_TRUE(window.ListEnabled().empty()) << "a worker was started";
@@ -53,8 +54,9 @@ TEST_F(RunControlTest, AnAutomaticStartWithNothingToBackUpIsSilentAndKeepsItsFla
 TEST_F(RunControlTest, ARunToTheEndShowsItsReportAndTheNextOneFindsNothing) {
   AddListed(VLT("C:\\Data"));
   ASSERT_EQ(RunToEnd(), DONE_OK);
-  EXPECT_EQ(Steps(), (Log{"stopTimers", "tray 178", "runControls on", "runControls off",
-                          "tray 128", "report", "resetMinutes", "armTimers"}));
+  EXPECT_EQ(Steps(),
+            (Log{"stopTimers", TrayEntry(IDI_BACKUP_RUNNING), "runControls on", "runControls off",
+                 TrayEntry(IDR_MAINFRAME), "report", "resetMinutes", "armTimers"}));
   EXPECT_EQ(view.reportedStats.createdFolders, 1);
   EXPECT_EQ(view.reportedStats.copiedNew, 2);
   EXPECT_EQ(view.reportedStats.fileCount, 2);
@@ -68,7 +70,7 @@ TEST_F(RunControlTest, ARunToTheEndShowsItsReportAndTheNextOneFindsNothing) {
 
   log.Clear();
   EXPECT_EQ(RunToEnd(), DONE_NOTHING);
-  EXPECT_EQ(log.Only({"report", "message"}), Log{"message 145"});
+  EXPECT_EQ(log.Only({"report", "message"}), Log{MessageEntry(IDS_MSG_NOTHING_TO_BACK_UP)});
   EXPECT_EQ(view.reports, 1);
 }
 
@@ -78,8 +80,9 @@ TEST_F(RunControlTest, AnAutomaticRunShowsNothingAndItsFlagsEndWithIt) {
   run.State().synchronize = true;
   ASSERT_EQ(RunToEnd(), DONE_OK);
   EXPECT_EQ(view.reports, 0);
-  EXPECT_EQ(Steps(), (Log{"stopTimers", "tray 178", "runControls on", "runControls off",
-                          "tray 128", "resetMinutes", "armTimers"}));
+  EXPECT_EQ(Steps(),
+            (Log{"stopTimers", TrayEntry(IDI_BACKUP_RUNNING), "runControls on", "runControls off",
+                 TrayEntry(IDR_MAINFRAME), "resetMinutes", "armTimers"}));
   EXPECT_FALSE(run.State().automaticStart);
   EXPECT_FALSE(run.State().synchronize);
   EXPECT_FALSE(run.State().running);
@@ -129,7 +132,7 @@ TEST_F(RunControlTest, DestroyingTheControlEndsAPausedRunAndWaitsForIt) {
 // automatic starter began.
 struct Outcome {
   RunCompletion code;
-  const char* shown;
+  std::string shown;
 };
 
 class CompletionTest : public RunControlTest, public ::testing::WithParamInterface<Outcome> {};
@@ -146,10 +149,11 @@ TEST_P(CompletionTest, TheUserHearsOfTheOutcomeUnlessTheRunWasAutomatic) {
   EXPECT_TRUE(log.Has("resetMinutes"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, CompletionTest,
-                         ::testing::Values(Outcome{DONE_OK, "report"},
-                                           Outcome{DONE_NOTHING, "message 145"},
-                                           Outcome{DONE_CANCELLED, "message 146"}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, CompletionTest,
+    ::testing::Values(Outcome{DONE_OK, "report"},
+                      Outcome{DONE_NOTHING, MessageEntry(IDS_MSG_NOTHING_TO_BACK_UP)},
+                      Outcome{DONE_CANCELLED, MessageEntry(IDS_MSG_JOB_CANCELLED)}));
 
 // Real-time backup is off for the run only when it is the automatic mode in use.
 struct Mode {
@@ -165,10 +169,15 @@ TEST_P(RealTimeTest, RealTimeBackupPausesForTheRunOnlyInItsOwnMode) {
   services.settings.m_nBackupMode = GetParam().backupMode;
   AddListed(VLT("C:\\Data"));
   ASSERT_EQ(RunToEnd(), DONE_OK);
-  const Log expected = GetParam().realTimeSwitched
-                           ? Log{"stopTimers", "stopRealTime", "tray 178", "tray 128",
-                                 "armTimers", "startRealTime"}
-                           : Log{"stopTimers", "tray 178", "tray 128", "armTimers"};
+  const Log expected =
+      GetParam().realTimeSwitched
+          ? Log{"stopTimers",
+                "stopRealTime",
+                TrayEntry(IDI_BACKUP_RUNNING),
+                TrayEntry(IDR_MAINFRAME),
+                "armTimers",
+                "startRealTime"}
+          : Log{"stopTimers", TrayEntry(IDI_BACKUP_RUNNING), TrayEntry(IDR_MAINFRAME), "armTimers"};
   EXPECT_EQ(log.Only({"stopTimers", "stopRealTime", "tray", "armTimers", "startRealTime"}),
             expected);
 }
@@ -200,7 +209,7 @@ class CancelTest : public DialogFixture {
   void CancelWhileCopying(bool answer) {
     StartHeld();
     view.onAsk = [this, answer](uint32_t textId) {
-      EXPECT_EQ(textId, 160u);
+      EXPECT_EQ(textId, static_cast<uint32_t>(IDS_ASK_CANCEL_JOB));
       window.Release();
       EXPECT_TRUE(WorkerPaused()) << "the worker is not held during the question";
       const size_t calls = window.ProgressCalls();
@@ -217,7 +226,8 @@ class CancelTest : public DialogFixture {
 TEST_F(CancelTest, AnsweredNoTheRunGoesOnToTheEnd) {
   CancelWhileCopying(false);
   ASSERT_EQ(FinishRun(), DONE_OK);
-  EXPECT_EQ(log.Only({"ask", "message", "report"}), (Log{"ask 160 question", "report"}));
+  EXPECT_EQ(log.Only({"ask", "message", "report"}),
+            (Log{AskEntry(IDS_ASK_CANCEL_JOB, BoxIcon::question), "report"}));
   EXPECT_EQ(view.reportedStats.copiedNew, 2);
   EXPECT_EQ(view.reportedErrors, 0u);
   EXPECT_TRUE(fs.Exists(kSmallTarget));
@@ -226,7 +236,7 @@ TEST_F(CancelTest, AnsweredNoTheRunGoesOnToTheEnd) {
 TEST_F(CancelTest, AnsweredYesTheRunEndsCancelledWithoutAReport) {
   CancelWhileCopying(true);
   ASSERT_EQ(FinishRun(), DONE_CANCELLED);
-  EXPECT_EQ(log.Only({"message", "report"}), Log{"message 146"});
+  EXPECT_EQ(log.Only({"message", "report"}), Log{MessageEntry(IDS_MSG_JOB_CANCELLED)});
   EXPECT_FALSE(fs.Exists(kSmallTarget));
   EXPECT_EQ(run.State().runItemIndex, -1);
 }
@@ -282,7 +292,7 @@ TEST_F(CancelTest, ACompletionArrivingDuringTheQuestionWaitsForTheAnswer) {
   run.CancelBackup();
   view.onAsk = nullptr;
   EXPECT_EQ(log.Only({"message", "report", "runControls"}),
-            (Log{"runControls off", "message 146"}));
+            (Log{"runControls off", MessageEntry(IDS_MSG_JOB_CANCELLED)}));
   EXPECT_FALSE(run.State().running);
 }
 

@@ -3,7 +3,7 @@
 
 #include "tests/support/FileSystemContract.h"
 #include "tests/win32/TempFolder.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 #include "win32/handles/FileHandle.h"
 
 namespace vl::test {
@@ -27,7 +27,7 @@ class Win32World : public FsContractWorld {
 
  private:
   TempFolder m_folder;
-  win32::FileSystemWin32 m_fs;
+  platform::FileSystemWin32 m_fs;
 };
 
 std::unique_ptr<FsContractWorld> MakeWin32World() { return std::make_unique<Win32World>(); }

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "resources/client/resource.h"
-#include "win32/framework/ResString.h"
+#include "win32/ResString.h"
 
 namespace vl {
 namespace {
@@ -48,8 +48,10 @@ TEST(ResString, ThreadLanguageVersionLoadsSomething) {
 }
 
 TEST(ResString, MissingStringsAreReported) {
+  // The id after the OLE message is a gap in a block the table has; 60000 lies in a block the
+  // table lacks altogether.
   String text = L"unchanged";
-  EXPECT_FALSE(LoadResString(101, kEnglish, text));
+  EXPECT_FALSE(LoadResString(IDP_OLE_INIT_FAILED + 1, kEnglish, text));
   EXPECT_FALSE(LoadResString(60000, kEnglish, text));
   EXPECT_EQ(text, L"unchanged");
 }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "tests/win32/TempFolder.h"
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/SetFileStoreWin32.h"
 #include "win32/handles/FileHandle.h"
 
 namespace vl {
@@ -12,7 +12,7 @@ namespace {
 using test::ReadFileBytes;
 using test::TempFolder;
 using test::WriteFileBytes;
-using win32::SetFileStoreWin32;
+using platform::SetFileStoreWin32;
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 

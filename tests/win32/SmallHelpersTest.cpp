@@ -5,8 +5,8 @@
 #include <cwctype>
 
 #include "win32/Guid.h"
-#include "win32/framework/DocString.h"
-#include "win32/framework/Trace.h"
+#include "win32/DocString.h"
+#include "win32/Trace.h"
 
 namespace vl {
 namespace {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "win32/StoreErrorMap.h"
+#include "client/platform/StoreErrorMap.h"
 
 namespace vl {
 namespace {
 
-using win32::MapStoreError;
+using platform::MapStoreError;
 
 TEST(StoreErrorMap, MapsTheCodesTheModelActsOn) {
   EXPECT_EQ(MapStoreError(ERROR_SUCCESS), StoreError::None);
@@ -20,13 +20,13 @@ TEST(StoreErrorMap, MapsTheCodesTheModelActsOn) {
 }
 
 TEST(StoreErrorMap, FailureKeepsTheSystemCode) {
-  const StoreResult result = win32::StoreFailure(ERROR_HANDLE_DISK_FULL);
+  const StoreResult result = platform::StoreFailure(ERROR_HANDLE_DISK_FULL);
   EXPECT_EQ(result.error, StoreError::DiskFull);
   EXPECT_EQ(result.systemCode, static_cast<uint32_t>(ERROR_HANDLE_DISK_FULL));
 }
 
 TEST(StoreErrorMap, FailureWithoutACodeIsStillAFailure) {
-  EXPECT_FALSE(win32::StoreFailure(ERROR_SUCCESS).Ok());
+  EXPECT_FALSE(platform::StoreFailure(ERROR_SUCCESS).Ok());
 }
 
 }  // namespace

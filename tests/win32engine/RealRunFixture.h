@@ -20,7 +20,7 @@
 #include "tests/support/RecordingRunObserver.h"
 #include "tests/win32/TempFolder.h"
 #include "tests/win32engine/RealTree.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 namespace vl::test {
 
@@ -30,7 +30,7 @@ constexpr int64_t kNew = kOld + 3600;
 
 
 // The real file system with a moment to act in between the copy's own checks and the copy.
-class HookedFileSystem : public win32::FileSystemWin32 {
+class HookedFileSystem : public platform::FileSystemWin32 {
  public:
   std::function<void(const String& target)> beforeCopy;
 

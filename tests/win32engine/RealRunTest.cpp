@@ -104,7 +104,7 @@ TEST_F(RealRunTest, ALockedSourceIsOneErrorAndTheRunGoesOn) {
   ASSERT_TRUE(lock.Open(data + L"\\sub\\b.bin", GENERIC_READ, 0, OPEN_EXISTING));
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(),
-            (std::vector<ErrorRecord>{Error(data + L"\\sub\\b.bin", IDS_COPY_FAILED)}));
+            (std::vector<ErrorRecord>{Error(data + L"\\sub\\b.bin", IDS_ERROR_COPY)}));
   EXPECT_EQ(FileText(copy + L"\\a.txt"), "first version");
   EXPECT_FALSE(PathIsFile(copy + L"\\sub\\b.bin"));
   EXPECT_EQ(Stats().doneBytes, Stats().totalBytes);
@@ -119,7 +119,7 @@ TEST_F(RealRunTest, ATargetThatAppearsAfterTheAnalysisIsNotReplaced) {
     if (to == copy + L"\\a.txt") MakeFile(to, "theirs", kOld);
   };
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(data + L"\\a.txt", IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(data + L"\\a.txt", IDS_ERROR_COPY)}));
   EXPECT_EQ(FileText(copy + L"\\a.txt"), "theirs");
 }
 
@@ -153,7 +153,7 @@ TEST_F(RealRunTest, AReadOnlyFileBlocksTheDeletionOfItsFolder) {
 
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(),
-            (std::vector<ErrorRecord>{Error(data + L"\\Old", IDS_DELETE_FOLDER_FAILED)}));
+            (std::vector<ErrorRecord>{Error(data + L"\\Old", IDS_ERROR_DELETE_FOLDER)}));
   EXPECT_TRUE(PathIsFile(copy + L"\\Old\\keep.txt"));
   EXPECT_EQ(Stats().deletedFolders, 0);
   SetReadOnly(copy + L"\\Old\\keep.txt", false);
@@ -162,7 +162,7 @@ TEST_F(RealRunTest, AReadOnlyFileBlocksTheDeletionOfItsFolder) {
 // Whether CopyFileExW calls its progress routine here (Windows does, Wine 8 does not).
 bool CopyReportsProgress(const TempFolder& temp) {
   MakeFile(temp / L"probe.bin", std::string(256 * 1024, 'p'), kOld);
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   int calls = 0;
   fs.CopyFileTo(temp / L"probe.bin", temp / L"probe-copy.bin", true,
                 [&calls](const CopyProgressInfo&) { return ++calls > 0; });
@@ -185,7 +185,7 @@ TEST_F(RealRunTest, CancelDuringALargeCopyStopsItOrAtTheLatestTheNextFile) {
   EXPECT_FALSE(PathIsFolder(target + L"\\Next")) << "nothing after the cancel";
   if (reportsProgress) {
     EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{
-                            Error(source + L"\\Big\\big.bin", IDS_COPY_FAILED)}));
+                            Error(source + L"\\Big\\big.bin", IDS_ERROR_COPY)}));
     EXPECT_FALSE(PathIsFile(target + L"\\Big\\big.bin"));
   } else {
     EXPECT_TRUE(Errors().empty());

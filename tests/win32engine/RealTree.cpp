@@ -10,7 +10,7 @@
 #include "client/engine/PathUtil.h"
 #include "core/text/Utf.h"
 #include "tests/win32/TempFolder.h"
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 namespace vl::test {
 namespace {
@@ -21,7 +21,7 @@ uint64_t Digest(const std::string& bytes) {
   return hash;
 }
 
-void CollectLines(const win32::FileSystemWin32& fs, const String& folder, const String& relative,
+void CollectLines(const platform::FileSystemWin32& fs, const String& folder, const String& relative,
                   const String& skipName, std::vector<std::string>& lines) {
   std::vector<FolderEntry> entries;
   fs.ListFolder(folder, entries);
@@ -45,7 +45,7 @@ void CollectLines(const win32::FileSystemWin32& fs, const String& folder, const 
 
 void MakeFile(const String& path, const std::string& bytes, int64_t localSeconds) {
   ASSERT_TRUE(WriteFileBytes(path, bytes)) << GetLastError();
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   ASSERT_TRUE(fs.SetFileTimes(path, localSeconds, localSeconds, localSeconds).Ok());
 }
 
@@ -70,7 +70,7 @@ std::string FileText(const String& path) {
 }
 
 std::string TreeText(const String& root, const String& skipName) {
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   std::vector<std::string> lines;
   CollectLines(fs, root, String(), skipName, lines);
   std::sort(lines.begin(), lines.end());

@@ -1,13 +1,13 @@
 // The volume queries recognition relies on, on this platform's own drives.
 #include <gtest/gtest.h>
 
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 namespace vl::test {
 namespace {
 
 TEST(VolumeQueries, ADriveRootAnswersInBothForms) {
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   VolumeInfo plain, device;
   ASSERT_TRUE(fs.GetVolumeInfo(L"C:\\", plain));
   ASSERT_TRUE(fs.GetVolumeInfo(L"\\\\?\\C:\\", device));
@@ -18,7 +18,7 @@ TEST(VolumeQueries, ADriveRootAnswersInBothForms) {
 }
 
 TEST(VolumeQueries, DriveLettersAndTheirDevices) {
-  win32::FileSystemWin32 fs;
+  platform::FileSystemWin32 fs;
   const uint32_t mask = fs.LogicalDriveMask();
   EXPECT_NE(mask & (1u << 2), 0u) << "C:";
   EXPECT_TRUE(fs.VolumeDeviceOpens(L'C'));

@@ -1,6 +1,6 @@
 #include "win32/framework/MessageBox.h"
 
-#include "win32/framework/ResString.h"
+#include "win32/ResString.h"
 #include "win32/framework/WinApp.h"
 #include "win32/framework/Wnd.h"
 

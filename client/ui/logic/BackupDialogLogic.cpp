@@ -4,21 +4,15 @@
 #include "client/engine/SourceRecognition.h"
 #include "client/engine/SourceRegistration.h"
 #include "client/engine/TargetCheck.h"
-#include "client/engine/TextProvider.h"
 #include "client/model/Settings.h"
 #include "client/model/SourceList.h"
 #include "client/ui/logic/BackupDialogView.h"
 #include "client/ui/logic/BackupServices.h"
 #include "core/fs/FileSystem.h"
+#include "resources/client/resource.h"
 
 namespace vl {
 namespace {
-
-// String-table texts of the dialog itself; the engine's own are in TextProvider.h.
-constexpr uint32_t kAskDeleteItem = 140;       // "Are you sure you want to delete the ..."
-constexpr uint32_t kTitleBrowseTarget = 141;   // "Select a backup target folder."
-constexpr uint32_t kMsgOnlyFolders = 178;      // "You can add only folders on the list."
-constexpr uint32_t kTitleBrowseItem = 57345;   // "You can select folders only. ..."
 
 // The position of record in items; items.GetCount() when it is not there.
 size_t PositionOf(const CSourceList& items, const CSource* record) {
@@ -67,7 +61,7 @@ void CBackupDialogLogic::CheckTarget() {
     SetTargetFound(true);
     return;
   }
-  if (!m_view.AskYesNo(IDS_TARGET_NOT_FOUND, BoxIcon::information)) {
+  if (!m_view.AskYesNo(IDS_ASK_DEFAULT_TARGET, BoxIcon::information)) {
     SetTargetFound(false);
     return;
   }
@@ -93,7 +87,7 @@ void CBackupDialogLogic::AddSourceItem(const String& path) {
   CSourceList& items = m_services.Items();
   const AddSourceResult result = vl::AddSourceItem(items, path, m_fs, m_run.State());
   if (!result.added) {
-    m_view.ShowMessage(IDS_ALREADY_REGISTERED);
+    m_view.ShowMessage(IDS_MSG_ALREADY_REGISTERED);
     return;
   }
   const int entry = m_view.AddItemEntry(&items.GetAt(result.index));
@@ -106,7 +100,7 @@ void CBackupDialogLogic::AddSourceItem(const String& path) {
 // With real-time backup on the user evidently wants copies at once, so nobody is asked.
 void CBackupDialogLogic::OfferBackupNow() {
   if (m_services.IsChangeProcessingRunning() ||
-      m_view.AskYesNo(IDS_BACKUP_NOW, BoxIcon::question)) {
+      m_view.AskYesNo(IDS_ASK_BACKUP_NOW, BoxIcon::question)) {
     m_view.PostStartCommand();
   }
 }
@@ -114,7 +108,7 @@ void CBackupDialogLogic::OfferBackupNow() {
 void CBackupDialogLogic::AddByBrowsing() {
   if (RunActive()) return;
   String chosen;
-  if (m_view.BrowseForFolder(kTitleBrowseItem, String(), chosen)) AddSourceItem(chosen);
+  if (m_view.BrowseForFolder(IDS_TITLE_BROWSE_ITEM, String(), chosen)) AddSourceItem(chosen);
 }
 
 void CBackupDialogLogic::AddDroppedPaths(const std::vector<String>& paths) {
@@ -126,7 +120,7 @@ void CBackupDialogLogic::AddDroppedPaths(const std::vector<String>& paths) {
     anyFolder = true;
     AddSourceItem(path);
   }
-  if (!anyFolder) m_view.ShowMessage(kMsgOnlyFolders);
+  if (!anyFolder) m_view.ShowMessage(IDS_MSG_ONLY_FOLDERS);
 }
 
 // During a run the list is disabled; were this reached anyway, recognising and saving would
@@ -152,7 +146,7 @@ void CBackupDialogLogic::SelectionChanged() {
 void CBackupDialogLogic::DeleteItem(int index) {
   if (RunActive()) return;
   CSource* item = m_view.ItemAt(index);
-  if (item != nullptr && m_view.AskYesNo(kAskDeleteItem, BoxIcon::question))
+  if (item != nullptr && m_view.AskYesNo(IDS_ASK_DELETE_ITEM, BoxIcon::question))
     RemoveItem(index, item);
   m_services.SaveBackupSet();
 }
@@ -179,7 +173,7 @@ void CBackupDialogLogic::ChooseTarget() {
   if (RunActive()) return;
   CSettings& settings = m_services.Settings();
   String chosen;
-  if (!m_view.BrowseForFolder(kTitleBrowseTarget, settings.m_strBackupPath, chosen) ||
+  if (!m_view.BrowseForFolder(IDS_TITLE_BROWSE_TARGET, settings.m_strBackupPath, chosen) ||
       chosen.empty()) {
     return;
   }

@@ -24,24 +24,28 @@ class CBackupDialogLogic {
   // ShowBackupDialog's reload, when no run is active: empties the list, checks the target,
   // shows it, and lists every item after recognising it.
   void Reload();
-  // Fills an empty target with the default, asks string 167 when the target cannot be
-  // reached (Yes: the default target, saved), and sets the target flag and line colour.
+  // Fills an empty target with the default, asks IDS_ASK_DEFAULT_TARGET when the target cannot
+  // be reached (Yes: the default target, saved), and sets the target flag and line colour.
   void CheckTarget();
   // The target line from the settings, fitted by the view; the full path to the application.
   void ShowTarget();
 
-  // Adds a folder: string 139 for a duplicate; otherwise appended, listed, selected and saved,
-  // and then started at once (real-time backup running) or offered (string 174).
+  // Adds a folder: IDS_MSG_ALREADY_REGISTERED for a duplicate; otherwise appended, listed,
+  // selected and saved, and then started at once (real-time backup running) or offered
+  // (IDS_ASK_BACKUP_NOW).
   void AddSourceItem(const String& path);
-  // Command 1021: the folder browser (title 57345), then AddSourceItem.
+  // Command IDC_BACKUP_ADD: the folder browser (title IDS_TITLE_BROWSE_ITEM), then
+  // AddSourceItem.
   void AddByBrowsing();
-  // Dropped paths: folders are added, files ignored; string 178 when none was a folder.
+  // Dropped paths: folders are added, files ignored; IDS_MSG_ONLY_FOLDERS when none was a
+  // folder.
   void AddDroppedPaths(const std::vector<String>& paths);
   // Saves the set, then shows the selected item's path when it is recognised.
   void SelectionChanged();
-  // WM_DELETE_ITEM: asks string 140; the set is saved whatever the answer.
+  // WM_DELETE_ITEM: asks IDS_ASK_DELETE_ITEM; the set is saved whatever the answer.
   void DeleteItem(int index);
-  // Command 1024: the folder browser (title 141) starting at the target; saved when chosen.
+  // Command IDC_BACKUP_LOCATION: the folder browser (title IDS_TITLE_BROWSE_TARGET) starting
+  // at the target; saved when chosen.
   void ChooseTarget();
   // WM_LINK_CLICK from the source line (its text) and from the target line.
   void OpenSourceLine(const String& lineText);

@@ -26,7 +26,7 @@ class IBackupDialogView {
   virtual void ShowMessage(uint32_t textId) = 0;                 // OK, information icon
   virtual bool AskYesNo(uint32_t textId, BoxIcon icon) = 0;      // true for Yes
 
-  // The item list (control 1022): one entry per item, the record as its data (not owned).
+  // The item list (IDC_BACKUP_LIST): one entry per item, the record as its data (not owned).
   virtual void ClearItemList() = 0;
   virtual int AddItemEntry(CSource* item) = 0;  // the entry's index
   virtual void DeleteItemEntry(int index) = 0;
@@ -35,17 +35,20 @@ class IBackupDialogView {
   virtual CSource* ItemAt(int index) const = 0; // null for a bad index
   virtual void RedrawItemList() = 0;
 
-  // The source line (1023): an empty text clears it (hidden and shown again).
+  // The source line (IDC_BACKUP_SOURCE_LINE): an empty text clears it (hidden and shown
+  // again).
   virtual void ShowSourceLine(const String& text) = 0;
-  // The target line (1025): fullPath fitted to the line's width, drawn in colour.
+  // The target line (IDC_BACKUP_TARGET_LINE): fullPath fitted to the line's width, drawn in
+  // colour.
   virtual void ShowTargetLine(const String& fullPath, uint32_t colour) = 0;
 
-  // running: progress bar (1026, position 0) and Stop (1030) shown, Backup (1029) hidden and
-  // the source line inactive; idle: the reverse, bar position 0, and the dialog redrawn.
+  // running: progress bar (IDC_BACKUP_PROGRESS, position 0) and Stop (IDC_BACKUP_STOP) shown,
+  // Backup (IDC_BACKUP_START) hidden and the source line inactive; idle: the reverse, bar
+  // position 0, and the dialog redrawn.
   virtual void ShowRunControls(bool running) = 0;
   // The report dialog over the last run's errors and counters, modal.
   virtual void ShowReport(const ErrorList& errors, const RunStats& stats) = 0;
-  // Posts command 1029 (start a backup) to the dialog.
+  // Posts command IDC_BACKUP_START (start a backup) to the dialog.
   virtual void PostStartCommand() = 0;
 
   // The shell's folder browser with a string-table title, starting at initial (empty: no

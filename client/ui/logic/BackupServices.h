@@ -27,8 +27,8 @@ class IBackupServices {
   // m_strBackupFolder: the target path in full, never the shortened text of the line.
   virtual void SetBackupFolder(const String& fullPath) = 0;
 
-  // The tray icon (128 idle, 178 running); nothing when the icon is not in the notification
-  // area.
+  // The tray icon (IDR_MAINFRAME idle, IDI_BACKUP_RUNNING running); nothing when the icon is
+  // not in the notification area.
   virtual void SetTrayIcon(uint32_t iconId) = 0;
   // The frame's automatic-backup timers 3 and 4, and its minute counter m_dwMinutes.
   virtual void StopBackupTimers() = 0;

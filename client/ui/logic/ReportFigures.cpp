@@ -19,7 +19,7 @@ ReportFigures MakeReportFigures(const RunStats& stats, size_t errorRecords) {
   // the run did not go cleanly.
   const bool failed = stats.errorCount != 0 || errorRecords != 0;
   ReportFigures figures;
-  figures.resultTextId = failed ? kReportErrorText : kReportSuccessText;
+  figures.resultTextId = failed ? IDS_REPORT_ERROR : IDS_REPORT_SUCCESS;
   figures.resultColour = failed ? kReportErrorColour : kReportSuccessColour;
   figures.files = DecimalText(stats.fileCount);
   figures.folders = DecimalText(stats.folderCount);

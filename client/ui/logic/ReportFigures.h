@@ -5,17 +5,16 @@
 
 #include "client/engine/RunStats.h"
 #include "core/base/String.h"
+#include "resources/client/resource.h"
 
 namespace vl {
 
-constexpr uint32_t kReportSuccessText = 150;  // "The process has been completed successfully"
-constexpr uint32_t kReportErrorText = 151;    // "Error occurred"
 constexpr uint32_t kReportSuccessColour = 0xFF0000;  // blue (0x00BBGGRR)
 constexpr uint32_t kReportErrorColour = 0x0000FF;    // red
 constexpr uint32_t kReportValueColour = 0x828282;    // grey
 
 struct ReportFigures {
-  uint32_t resultTextId = kReportSuccessText;
+  uint32_t resultTextId = IDS_REPORT_SUCCESS;
   uint32_t resultColour = kReportSuccessColour;
   String files;       // fileCount
   String folders;     // folderCount

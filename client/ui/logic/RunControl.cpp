@@ -4,10 +4,10 @@
 
 #include "client/engine/BackupRun.h"
 #include "client/engine/SourceRecognition.h"
-#include "client/engine/TextProvider.h"
 #include "client/model/Settings.h"
 #include "client/ui/logic/BackupDialogView.h"
 #include "client/ui/logic/BackupServices.h"
+#include "resources/client/resource.h"
 
 namespace vl {
 namespace {
@@ -48,14 +48,14 @@ void CRunControl::StartBackup() {
   if (RecognizeAll(m_services.Items(), m_fs, m_drives) == 0) {
     // The one-run flags stay for the next start, and the timers stay off until another run
     // ends or the settings are applied.
-    if (!State().automaticStart) m_view.ShowMessage(IDS_SELECT_ITEM);
+    if (!State().automaticStart) m_view.ShowMessage(IDS_MSG_SELECT_ITEM);
     m_services.ResetMinutes();
     return;
   }
   const CSettings& settings = m_services.Settings();
   const bool realTime = RealTimeBackupOn(settings);
   if (realTime) m_services.StopRealTime();
-  m_services.SetTrayIcon(kTrayIconRunning);
+  m_services.SetTrayIcon(IDI_BACKUP_RUNNING);
   m_view.ShowRunControls(true);
   if (!m_runner.Start(RunSettingsFrom(settings))) RestoreIdle(realTime);
 }
@@ -64,7 +64,7 @@ void CRunControl::StartBackup() {
 // is put back here instead.
 void CRunControl::RestoreIdle(bool restartRealTime) {
   m_view.ShowRunControls(false);
-  m_services.SetTrayIcon(kTrayIconNormal);
+  m_services.SetTrayIcon(IDR_MAINFRAME);
   m_services.ArmBackupTimers();
   if (restartRealTime) m_services.StartRealTime();
 }
@@ -74,7 +74,7 @@ void CRunControl::CancelBackup() {
   // The worker waits at its next check point, where it holds nothing the message box needs.
   m_runner.Pause();
   m_asking = true;
-  if (m_view.AskYesNo(IDS_CONFIRM_CANCEL, BoxIcon::question)) m_runner.RequestCancel();
+  if (m_view.AskYesNo(IDS_ASK_CANCEL_JOB, BoxIcon::question)) m_runner.RequestCancel();
   m_asking = false;
   m_runner.Resume();
   if (!m_deferredDone) return;
@@ -93,7 +93,7 @@ void CRunControl::OnBackupDone(RunCompletion code) {
     return;
   }
   m_view.ShowRunControls(false);
-  m_services.SetTrayIcon(kTrayIconNormal);
+  m_services.SetTrayIcon(IDR_MAINFRAME);
   ReportEnd(code);
   m_services.ResetMinutes();
   m_engine.Progress().ShowIdle();
@@ -111,10 +111,10 @@ void CRunControl::ReportEnd(RunCompletion code) {
       m_view.ShowReport(State().errorList, State().stats);
       break;
     case DONE_NOTHING:
-      m_view.ShowMessage(IDS_NOTHING_TO_BACK_UP);
+      m_view.ShowMessage(IDS_MSG_NOTHING_TO_BACK_UP);
       break;
     case DONE_CANCELLED:
-      m_view.ShowMessage(IDS_CANCELLED_BY_USER);
+      m_view.ShowMessage(IDS_MSG_JOB_CANCELLED);
       break;
   }
 }

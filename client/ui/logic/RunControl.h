@@ -22,9 +22,6 @@ class ITextProvider;
 
 class CRunControl : private IRunObserver {
  public:
-  static constexpr uint32_t kTrayIconNormal = 128;
-  static constexpr uint32_t kTrayIconRunning = 178;
-
   // selectionChanged: the dialog's selection handling, run when a run has ended.
   CRunControl(IBackupServices& services, IBackupDialogView& view, IRunWindow& window,
               IFileSystem& fs, const IDriveSet& drives, const ITextProvider& texts,
@@ -37,9 +34,10 @@ class CRunControl : private IRunObserver {
   CRunState& State() { return m_engine.State(); }
   const CRunState& State() const { return m_engine.State(); }
 
-  // Command 1029.
+  // Command IDC_BACKUP_START.
   void StartBackup();
-  // Command 1030: the worker is held while the question (string 160) is open.
+  // Command IDC_BACKUP_STOP: the worker is held while the question (IDS_ASK_CANCEL_JOB) is
+  // open.
   void CancelBackup();
   // WM_BACKUP_DONE, after the worker has ended.
   void OnBackupDone(RunCompletion code);

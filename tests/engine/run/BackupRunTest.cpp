@@ -52,7 +52,7 @@ TEST_F(BackupRunTest, ARunWhoseOnlyEventIsAnErrorEndsOk) {
 
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(),
-            (std::vector<ErrorRecord>{Error(VLT("T:\\B\\Data"), IDS_CREATE_FOLDER_FAILED)}));
+            (std::vector<ErrorRecord>{Error(VLT("T:\\B\\Data"), IDS_ERROR_CREATE_FOLDER)}));
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(Stats().doneBytes, 30) << "the folder's files count as done";
   EXPECT_FALSE(fs.Exists(VLT("T:\\B\\Data")));

@@ -33,7 +33,7 @@ class CancelTest : public RunFixture {
 TEST_F(CancelTest, ACopyStopsThroughItsProgressRoutine) {
   CancelOnStatus(VLT("Backup: big.bin (6 %)"));
   EXPECT_EQ(Run(), DONE_CANCELLED);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kBig, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kBig, IDS_ERROR_COPY)}));
   EXPECT_FALSE(fs.Exists(kBigTarget));
   EXPECT_FALSE(fs.Exists(kSmallTarget)) << "no job after the cancel";
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{1, 0, 0, 0, 0, 1}));

@@ -73,7 +73,7 @@ TEST_F(FileCopyTest, ATargetThatAppearedAfterTheAnalysisIsNotReplaced) {
     if (op == FakeOp::Copy && path == kTarget) fs.AddFileWithContent(kTarget, "theirs", kOld);
   };
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(fs.Content(kTarget), "theirs");
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(Stats().doneBytes, Stats().totalBytes);
@@ -86,7 +86,7 @@ TEST_F(FileCopyTest, ALockedSourceIsOneErrorAndTheRunGoesOn) {
   fs.SetLocked(kSource, true);
   AddItem(VLT("C:\\Data"));
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{1, 2, 0, 0, 0, 1}));
   EXPECT_FALSE(fs.Exists(kTarget));
   EXPECT_TRUE(fs.Exists(VLT("T:\\B\\Data\\z.txt")));
@@ -97,7 +97,7 @@ TEST_F(FileCopyTest, AnOldVersionThatCannotMoveStaysAndNothingIsCopied) {
   AddChanged();
   fs.InjectFailure(FakeOp::Move, kTarget, kSysSharingViolation);
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(fs.Content(kTarget), "old");
   EXPECT_EQ(Stats().copiedChanged, 0);
 }
@@ -107,7 +107,7 @@ TEST_F(FileCopyTest, AnOldVersionThatCannotBeDeletedStaysInOverwriteMode) {
   settings.historyMode = 1;
   fs.SetLocked(kTarget, true);
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(fs.Content(kTarget), "old");
 }
 
@@ -124,7 +124,7 @@ TEST_F(FileCopyTest, ASecondReplacementInTheSameSecondFails) {
   AddChanged();
   fs.AddFileWithContent(kHistoryCopy, "older", kOld);
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_COPY_FAILED)}));
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(fs.Content(kTarget), "old");
   EXPECT_EQ(fs.Content(kHistoryCopy), "older");
 }

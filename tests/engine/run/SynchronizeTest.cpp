@@ -51,7 +51,7 @@ TEST_F(SynchronizeTest, AReadOnlyFileKeepsItsFolderAndIsReportedUnderTheSourcePa
 
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(),
-            (std::vector<ErrorRecord>{Error(VLT("C:\\Data\\Old"), IDS_DELETE_FOLDER_FAILED)}));
+            (std::vector<ErrorRecord>{Error(VLT("C:\\Data\\Old"), IDS_ERROR_DELETE_FOLDER)}));
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(Stats().doneBytes, 6);
   EXPECT_FALSE(fs.Exists(VLT("T:\\B\\Data\\Old\\a.txt"))) << "what went before stays deleted";
@@ -68,7 +68,7 @@ TEST_F(SynchronizeTest, AFileThatCannotBeDeletedIsReportedUnderTheSourcePath) {
 
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{
-                          Error(VLT("C:\\Data\\extra.txt"), IDS_DELETE_FILE_FAILED)}));
+                          Error(VLT("C:\\Data\\extra.txt"), IDS_ERROR_DELETE_FILE)}));
   EXPECT_EQ(Stats().doneBytes, 10);
   EXPECT_EQ(Stats().deletedFiles, 0);
 }

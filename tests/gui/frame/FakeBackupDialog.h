@@ -2,7 +2,7 @@
 // A stand-in for the backup dialog inside the frame-host test program: a hidden window whose
 // "run active" answer the test sets with a message, and which reports in the debug trace what
 // the frame asked of it.
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 #include "win32/framework/Wnd.h"
 
 namespace vl::test {

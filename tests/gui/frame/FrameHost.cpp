@@ -5,13 +5,12 @@
 #include "client/app/VaultlineApp.h"
 #include "tests/gui/frame/FakeBackupDialog.h"
 
-vl::CVaultlineApp theApp;
+vl::CVaultlineApp theApp([](vl::CWnd& frame) -> std::unique_ptr<vl::IBackupDialog> {
+  auto dialog = std::make_unique<vl::test::FakeBackupDialog>();
+  if (!dialog->Create(frame)) return nullptr;
+  return dialog;
+});
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand) {
-  vl::SetBackupDialogFactory([](vl::CWnd& frame) -> std::unique_ptr<vl::IBackupDialog> {
-    auto dialog = std::make_unique<vl::test::FakeBackupDialog>();
-    if (!dialog->Create(frame)) return nullptr;
-    return dialog;
-  });
   return vl::AfxWinMain(instance, showCommand);
 }

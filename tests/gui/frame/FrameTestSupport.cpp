@@ -3,7 +3,7 @@
 #include "client/model/BackupSetFile.h"
 #include "tests/gui/frame/FakeBackupDialog.h"
 #include "tests/win32/TempFolder.h"
-#include "win32/framework/ResString.h"
+#include "win32/ResString.h"
 
 namespace vl::test {
 

@@ -16,10 +16,6 @@ constexpr const wchar_t* kTraceSkippedByPopup =
     L"[VAULTLINE]OnTrayNotification Skipped by m_bPopup";
 constexpr const wchar_t* kTraceFakeShow = L"[FAKEDLG] show";
 constexpr const wchar_t* kTraceFakeRunActive = L"[FAKEDLG] run active 1";
-constexpr UINT kCmdOpen = 32773;
-constexpr UINT kCmdExit = 32774;
-constexpr UINT kStrConfirmExit = 102;
-constexpr UINT kStrJobInProgress = 161;
 
 // The real client, or the frame host (the client with a stand-in backup dialog).
 std::unique_ptr<GuiProgram> MakeClient();

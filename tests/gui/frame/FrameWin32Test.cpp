@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "client/app/BackupDialogHost.h"
+#include "client/ui/IBackupDialog.h"
 #include "client/app/DeviceCheck.h"
 #include "client/app/LinkedConnections.h"
 #include "client/app/OsName.h"
 #include "client/app/TrayIcon.h"
+#include "resources/client/resource.h"
 #include "tests/gui/harness/WineDrive.h"
 #include "tests/win32/TempFolder.h"
 #include "win32/handles/RegKey.h"
@@ -94,9 +95,9 @@ TEST(LinkedConnectionsPolicy, WrittenOnlyForTheSystemsThatNeedIt) {
 
 TEST(TrayIconCreate, RefusesWithoutAnOwnerWindow) {
   CTrayIcon icon;
-  EXPECT_FALSE(icon.Create(nullptr, WM_USER + 1001, L"Vaultline", 132));
+  EXPECT_FALSE(icon.Create(nullptr, WM_USER + 1001, L"Vaultline", IDR_TRAYMENU));
   EXPECT_FALSE(icon.IsAdded());
-  EXPECT_FALSE(icon.SetIcon(128));
+  EXPECT_FALSE(icon.SetIcon(IDR_MAINFRAME));
 }
 
 TEST(TrayIconNotification, OtherIconsAreNotOurs) {

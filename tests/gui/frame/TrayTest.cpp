@@ -2,6 +2,7 @@
 // user would: tray callback messages, menu commands and answers to message boxes.
 #include <gtest/gtest.h>
 
+#include "resources/client/resource.h"
 #include "tests/gui/frame/FrameTestSupport.h"
 #include "tests/gui/harness/MessageBoxes.h"
 #include "tests/gui/harness/Screenshots.h"
@@ -71,7 +72,7 @@ TEST_F(Tray, RightClickDoesNothingWhileTheExitQuestionIsOpen) {
   auto client = MakeClient();
   HWND frame = StartAndWaitForFrame(*client);
   ASSERT_NE(frame, nullptr) << client->OutputForFailure();
-  ::PostMessageW(frame, WM_COMMAND, kCmdExit, 0);
+  ::PostMessageW(frame, WM_COMMAND, ID_TRAY_EXIT, 0);
   HWND box = client->WaitForMessageBox();
   ASSERT_NE(box, nullptr) << client->OutputForFailure();
 
@@ -91,10 +92,10 @@ TEST_F(Tray, ExitWhileABackupRunsShowsOnlyTheJobInProgressBox) {
   ASSERT_NE(frame, nullptr) << host->OutputForFailure();
   ASSERT_TRUE(SetRunActive(*host, true));
 
-  ::PostMessageW(frame, WM_COMMAND, kCmdExit, 0);
+  ::PostMessageW(frame, WM_COMMAND, ID_TRAY_EXIT, 0);
   HWND box = host->WaitForMessageBox();
   ASSERT_NE(box, nullptr) << host->OutputForFailure();
-  const String expected = ClientString(host->ExePath(), kStrJobInProgress);
+  const String expected = ClientString(host->ExePath(), IDS_MSG_JOB_IN_PROGRESS);
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(ReadMessageBoxText(box), expected);
   EXPECT_EQ(GetDlgItem(box, IDYES), nullptr) << "a question, not a notice";
@@ -112,10 +113,10 @@ TEST_F(Tray, ConfirmedExitEndsTheClientAndRemovesTheIcon) {
   ASSERT_NE(frame, nullptr) << client->OutputForFailure();
   EXPECT_TRUE(TrayIconPresent(frame));
 
-  ::PostMessageW(frame, WM_COMMAND, kCmdExit, 0);
+  ::PostMessageW(frame, WM_COMMAND, ID_TRAY_EXIT, 0);
   HWND box = client->WaitForMessageBox();
   ASSERT_NE(box, nullptr) << client->OutputForFailure();
-  EXPECT_EQ(ReadMessageBoxText(box), ClientString(client->ExePath(), kStrConfirmExit));
+  EXPECT_EQ(ReadMessageBoxText(box), ClientString(client->ExePath(), IDS_ASK_EXIT));
   ASSERT_TRUE(PressMessageBoxButton(box, IDYES)) << Narrow(DescribeButtons(box));
 
   ASSERT_TRUE(client->Process().WaitForExit(kGuiStepTimeoutMs)) << client->OutputForFailure();

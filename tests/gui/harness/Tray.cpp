@@ -5,7 +5,7 @@
 namespace vl::test {
 
 void PostTrayEvent(HWND frame, UINT mouseMessage) {
-  ::PostMessageW(frame, kTrayCallbackMessage, kTrayIconId, mouseMessage);
+  ::PostMessageW(frame, kTrayCallbackMessage, IDR_TRAYMENU, mouseMessage);
 }
 
 bool TrayIconPresent(HWND owner, UINT uId) {

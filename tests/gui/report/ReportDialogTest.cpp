@@ -12,6 +12,7 @@
 
 #include "client/ui/DlgSyncReport.h"
 #include "resources/client/resource.h"
+#include "resources/skin/ClientSkinIds.h"
 #include "tests/gui/harness/Capture.h"
 #include "tests/gui/harness/Input.h"
 #include "tests/gui/harness/ProcessWindows.h"
@@ -219,13 +220,13 @@ TEST(ReportDialog, ControlsSitWhereTheSkinDrawsThem) {
     ::GetClientRect(dialog, &area);
     client = SIZE{area.right, area.bottom};
   });
-  const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
+  const Image background = ResourceBitmap(IDB_REPORT_BACKGROUND);
   EXPECT_EQ(client.cx, background.width);
   EXPECT_EQ(client.cy, background.height);
   EXPECT_EQ(Placement(rects[IDC_REPORT_CLOSE]), "330,10 11x10");
   EXPECT_EQ(Placement(rects[IDOK]), "141,316 73x28");
   EXPECT_EQ(Placement(rects[IDC_REPORT_ERRORS]), "16,224 320x78");
-  const SIZE resultSize = TemplateControlSize(CDlgSyncReport::kTemplateId, IDC_REPORT_RESULT);
+  const SIZE resultSize = TemplateControlSize(IDD_SYNC_REPORT, IDC_REPORT_RESULT);
   ASSERT_GT(resultSize.cy, 0);
   EXPECT_EQ(Placement(rects[IDC_REPORT_RESULT]), Placement(RECT{20, 54, 338, 54 + resultSize.cy}))
       << "the result line keeps the template's height";
@@ -234,7 +235,7 @@ TEST(ReportDialog, ControlsSitWhereTheSkinDrawsThem) {
   // label, the second pair ten pixels right of the first.
   int width[4] = {};
   for (int column = 0; column < 4; ++column)
-    width[column] = TemplateControlSize(CDlgSyncReport::kTemplateId, kGrid[0][column]).cx;
+    width[column] = TemplateControlSize(IDD_SYNC_REPORT, kGrid[0][column]).cx;
   const int left[4] = {40, 40 + width[0] + 1, 40 + width[0] + 1 + width[1] + 10,
                        40 + width[0] + 1 + width[1] + 10 + width[2] + 1};
   const int top[3] = {118, 138, 158};
@@ -259,7 +260,7 @@ TEST(ReportDialog, ValuesAreGreyLabelsPlainAndTheSkinShowsBehindThem) {
     rects[IDC_REPORT_RESULT] = ControlRect(dialog, IDC_REPORT_RESULT);
     shot = CaptureClient(dialog);
   });
-  const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
+  const Image background = ResourceBitmap(IDB_REPORT_BACKGROUND);
   ASSERT_FALSE(shot.Empty());
   ASSERT_FALSE(background.Empty());
   // Text is smoothed into the background, so its pixels range from the text colour up to the
@@ -309,7 +310,7 @@ TEST(ReportDialog, TheGreenOfTheSkinIsCutOut) {
     shot = CaptureClient(dialog);
     SaveScreenshot(L"ReportOutline", dialog);
   });
-  const Image background = ResourceBitmap(CDlgSyncReport::kBackgroundBitmap);
+  const Image background = ResourceBitmap(IDB_REPORT_BACKGROUND);
   ASSERT_FALSE(shot.Empty());
   ASSERT_EQ(background.At(0, 0), kGreen) << "the bitmap's corners are the key colour";
   EXPECT_GT(background.Count(kGreen, kWhole), 0);

@@ -107,7 +107,7 @@ TEST_F(SkinControls, DeleteMarkIsDrawnOverALongPath) {
   // delete mark is drawn over the end of it.
   wchar_t text[512] = {};
   ::SendMessageW(Item(IDC_SKIN_LIST), LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
-  EXPECT_EQ(String(text), m_dialog->m_sources[2].path);
+  EXPECT_EQ(String(text), m_dialog->m_entries[2].text);
   const Image row = ListRow(2);
   const RECT mark = CMyList::DeleteMarkRect(RECT{0, 0, row.width, row.height});
   const int background = row.Count(RgbOf(::GetSysColor(COLOR_WINDOW)), mark);

@@ -1,5 +1,6 @@
 #include "tests/gui/skin/SkinTestDialog.h"
 
+#include "resources/skin/ClientSkinIds.h"
 #include "tests/gui/skin/SkinTestResources.h"
 
 namespace vl::test {
@@ -12,20 +13,19 @@ void Place(HWND parent, int id, int x, int y, int width, int height) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-CSource MakeSource(const wchar_t* path, bool recognised) {
-  CSource source;
-  source.path = path;
-  source.recognized = recognised ? 1 : 0;
-  return source;
-}
+constexpr ListIcons kListIcons{IDI_SKIN_DELETE_MARK, IDI_SKIN_FILE, IDI_SKIN_FOLDER};
 
 }  // namespace
 
-CSkinTestDialog::CSkinTestDialog() : CDialogSK(IDD_SKIN_TEST), m_list(m_fs) {
-  m_sources.push_back(MakeSource(L"C:\\windows", true));
-  m_sources.push_back(MakeSource(L"C:\\Missing\\Report.doc", false));
-  m_sources.push_back(MakeSource(
-      L"C:\\windows\\system32\\a very long folder name that cannot fit in the list at all", true));
+CSkinTestDialog::CSkinTestDialog()
+    : CDialogSK(IDD_SKIN_TEST),
+      m_list(kListIcons,
+             [](const void* data) { return *static_cast<const ListEntryLook*>(data); }) {
+  m_entries.push_back({L"C:\\windows", false, true});
+  m_entries.push_back({L"C:\\Missing\\Report.doc", true, false});
+  m_entries.push_back(
+      {L"C:\\windows\\system32\\a very long folder name that cannot fit in the list at all",
+       false, true});
 }
 
 CSkinTestDialog::~CSkinTestDialog() = default;
@@ -44,12 +44,12 @@ bool CSkinTestDialog::OnInitDialog() {
 
 void CSkinTestDialog::SubclassControls() {
   m_btnClose.SubclassDlgItem(IDC_SKIN_CLOSE, this);
-  m_btnClose.SetSkin(143, 144, 145);
+  m_btnClose.SetSkin(IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER);
   m_btnClose.SetToolTipText(L"Close");
   m_btnCheck.SubclassDlgItem(IDC_SKIN_CHECK, this);
-  m_btnCheck.SetSkin(184, 182, 183);
+  m_btnCheck.SetSkin(IDB_NAS_NORMAL, IDB_NAS_PRESSED, IDB_NAS_HOVER);
   m_btnBackup.SubclassDlgItem(IDC_SKIN_BACKUP, this);
-  m_btnBackup.SetSkin(162, 160, 161);
+  m_btnBackup.SetSkin(IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER);
   m_btnBackup.SetTextColor(RGB(255, 255, 255));
   m_btnBackup.SetToolTipText(L"Backup");
   m_list.SubclassDlgItem(IDC_SKIN_LIST, this);
@@ -74,7 +74,7 @@ void CSkinTestDialog::PlaceControls() {
 
 void CSkinTestDialog::FillList() {
   ::SendMessageW(m_list.m_hWnd, LB_SETITEMHEIGHT, 0, kListItemHeight);
-  for (CSource& source : m_sources) m_list.AddSource(&source);
+  for (ListEntryLook& entry : m_entries) m_list.AddEntry(&entry);
 }
 
 bool CSkinTestDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

@@ -3,13 +3,11 @@
 // messages its controls send it.
 #include <vector>
 
-#include "client/model/Source.h"
 #include "skin/DialogSK.h"
 #include "skin/MyHyperLink.h"
 #include "skin/MyList.h"
 #include "skin/SkinButtonCursor.h"
 #include "skin/TransButton.h"
-#include "win32/FileSystemWin32.h"
 
 namespace vl::test {
 
@@ -20,8 +18,6 @@ class CSkinTestDialog : public CDialogSK {
   CSkinTestDialog();
   ~CSkinTestDialog() override;
 
-  // Declared first: the list keeps a reference to it.
-  win32::FileSystemWin32 m_fs;
   CxSkinButtonCursor m_btnClose;
   CxSkinButtonCursor m_btnCheck;
   CxSkinButtonCursor m_btnBackup;
@@ -30,9 +26,9 @@ class CSkinTestDialog : public CDialogSK {
   CMyHyperLink m_emptyLink;
   CTransButton m_option;
 
-  // Items shown by the list: a recognised folder, an unrecognised file, a recognised folder
+  // Entries shown by the list: an available folder, an unavailable file, an available folder
   // with a long path.
-  std::vector<CSource> m_sources;
+  std::vector<ListEntryLook> m_entries;
 
   int m_deleteRequests = 0;
   WPARAM m_lastDeleteIndex = static_cast<WPARAM>(-1);

@@ -1,6 +1,9 @@
 #pragma once
 // Resources of the skinned test dialog (SkinTestResources.rc).
 #define IDD_SKIN_TEST 300
+#define IDI_SKIN_DELETE_MARK 169
+#define IDI_SKIN_FILE 187
+#define IDI_SKIN_FOLDER 188
 #define IDC_SKIN_CLOSE 1004
 #define IDC_SKIN_CHECK 1010
 #define IDC_SKIN_LIST 1022

@@ -1,6 +1,5 @@
-#include "win32/framework/ResString.h"
+#include "win32/ResString.h"
 
-#include "win32/framework/WinApp.h"
 
 namespace vl {
 namespace {
@@ -40,7 +39,8 @@ bool ReadBlockEntry(HMODULE module, HRSRC block, UINT id, String& text) {
 }  // namespace
 
 bool LoadResString(UINT id, LANGID lang, String& text, HMODULE module) {
-  if (!module) module = AfxGetInstanceHandle();
+  // Static libraries only: the strings are always the running program's own.
+  if (!module) module = ::GetModuleHandleW(nullptr);
   HRSRC block = FindStringBlockFor(module, id, lang);
   return block && ReadBlockEntry(module, block, id, text);
 }

@@ -1,9 +1,9 @@
-#include "client/app/DataFolder.h"
+#include "client/platform/DataFolder.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "client/app/StartupRules.h"
+#include "client/model/StartupRules.h"
 #include "win32/ShellFolders.h"
 
 namespace vl {

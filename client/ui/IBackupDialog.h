@@ -1,7 +1,6 @@
 #pragma once
-// What the main frame needs of the backup dialog it owns. The dialog itself is later work: it
-// implements these interfaces and the program installs a factory for it before the frame is
-// created. Without a factory the frame has no dialog and no backup run is ever active.
+// What the main frame needs of the backup dialog it owns. The program hands the frame a maker
+// for it, so the frame itself knows no dialog class and its tests can stand one in.
 #include <windows.h>
 
 #include <functional>
@@ -27,11 +26,8 @@ class IBackupDialog : public ITargetLine {
   virtual void ShowBackupDialog() = 0;
 };
 
-// Makes the modeless dialog with frame as its parent; null when it could not be made.
-using BackupDialogFactory = std::function<std::unique_ptr<IBackupDialog>(CWnd& frame)>;
-
-void SetBackupDialogFactory(BackupDialogFactory factory);
-// The installed factory's dialog, or null without a factory.
-std::unique_ptr<IBackupDialog> MakeBackupDialog(CWnd& frame);
+// Makes the modeless dialog with frame as its parent; null when it could not be made, and then
+// no backup run is ever active.
+using BackupDialogMaker = std::function<std::unique_ptr<IBackupDialog>(CWnd& frame)>;
 
 }  // namespace vl

@@ -1,4 +1,4 @@
-#include "win32/framework/Trace.h"
+#include "win32/Trace.h"
 
 #include <windows.h>
 

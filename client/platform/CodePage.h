@@ -6,7 +6,7 @@
 
 #include "client/model/BackupSetFile.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 
 // Converts bytes of codePage to UTF-16; bytes that do not map become the code page's default.
 String DecodeCodePage(const std::string& bytes, UINT codePage = CP_ACP);
@@ -14,4 +14,4 @@ String DecodeCodePage(const std::string& bytes, UINT codePage = CP_ACP);
 // The decoder the client hands to the set-file reader: the system's ANSI code page.
 CodePageDecoder MakeAnsiDecoder();
 
-}  // namespace vl::win32
+}  // namespace vl::platform

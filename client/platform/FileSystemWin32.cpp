@@ -1,4 +1,4 @@
-#include "win32/FileSystemWin32.h"
+#include "client/platform/FileSystemWin32.h"
 
 #include <windows.h>
 
@@ -9,8 +9,13 @@
 #include "win32/handles/FileHandle.h"
 #include "win32/handles/FindHandle.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 namespace {
+
+using win32::FileHandle;
+using win32::FileTimeFromLocalSeconds;
+using win32::FindHandle;
+using win32::LocalSecondsFromFileTime;
 
 FsResult Done(BOOL ok) { return ok ? FsResult{} : FsFailure(GetLastError()); }
 
@@ -165,4 +170,4 @@ bool FileSystemWin32::VolumeDeviceOpens(Char letter) const {
   return volume.Open(device, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
 }
 
-}  // namespace vl::win32
+}  // namespace vl::platform

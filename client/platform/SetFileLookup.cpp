@@ -1,8 +1,8 @@
-#include "client/app/SetFileLookup.h"
+#include "client/platform/SetFileLookup.h"
 
 #include <cwchar>
 
-#include "client/app/StartupRules.h"
+#include "client/model/StartupRules.h"
 #include "win32/handles/FindHandle.h"
 
 namespace vl {

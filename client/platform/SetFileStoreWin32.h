@@ -2,7 +2,7 @@
 // The backup-set file store on real files.
 #include "client/model/SetFileStore.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 
 class SetFileStoreWin32 : public ISetFileStore {
  public:
@@ -16,4 +16,4 @@ class SetFileStoreWin32 : public ISetFileStore {
   static String TempPathFor(const String& path) { return path + VLT(".new"); }
 };
 
-}  // namespace vl::win32
+}  // namespace vl::platform

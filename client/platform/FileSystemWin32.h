@@ -5,7 +5,7 @@
 #include "client/engine/DriveSet.h"
 #include "core/fs/FileSystem.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 
 class FileSystemWin32 : public IFileSystem, public IDriveSet {
  public:
@@ -26,4 +26,4 @@ class FileSystemWin32 : public IFileSystem, public IDriveSet {
   bool VolumeDeviceOpens(Char letter) const override;
 };
 
-}  // namespace vl::win32
+}  // namespace vl::platform

@@ -4,11 +4,11 @@
 
 #include "client/model/SetFileStore.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 
 StoreError MapStoreError(DWORD systemCode);
 
 // A failed result carrying both the mapped kind and the system's code.
 StoreResult StoreFailure(DWORD systemCode);
 
-}  // namespace vl::win32
+}  // namespace vl::platform

@@ -1,8 +1,8 @@
-#include "win32/CodePage.h"
+#include "client/platform/CodePage.h"
 
 #include <climits>
 
-namespace vl::win32 {
+namespace vl::platform {
 
 String DecodeCodePage(const std::string& bytes, UINT codePage) {
   // Set files are capped far below INT_MAX, so the length always fits the API's int.
@@ -19,4 +19,4 @@ CodePageDecoder MakeAnsiDecoder() {
   return [](const std::string& bytes) { return DecodeCodePage(bytes, CP_ACP); };
 }
 
-}  // namespace vl::win32
+}  // namespace vl::platform

@@ -1,6 +1,6 @@
-#include "win32/StoreErrorMap.h"
+#include "client/platform/StoreErrorMap.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 
 StoreError MapStoreError(DWORD systemCode) {
   switch (systemCode) {
@@ -30,4 +30,4 @@ StoreResult StoreFailure(DWORD systemCode) {
   return result;
 }
 
-}  // namespace vl::win32
+}  // namespace vl::platform

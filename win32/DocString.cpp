@@ -1,4 +1,4 @@
-#include "win32/framework/DocString.h"
+#include "win32/DocString.h"
 
 namespace vl {
 

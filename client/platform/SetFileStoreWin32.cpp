@@ -1,12 +1,14 @@
-#include "win32/SetFileStoreWin32.h"
+#include "client/platform/SetFileStoreWin32.h"
 
 #include <algorithm>
 
-#include "win32/StoreErrorMap.h"
+#include "client/platform/StoreErrorMap.h"
 #include "win32/handles/FileHandle.h"
 
-namespace vl::win32 {
+namespace vl::platform {
 namespace {
+
+using win32::FileHandle;
 
 // Large enough to keep the number of calls small, small enough that the count fits a DWORD.
 constexpr size_t kChunkBytes = 1u << 20;
@@ -90,4 +92,4 @@ StoreResult SetFileStoreWin32::WriteReplacing(const String& path,
   return StoreFailure(code);
 }
 
-}  // namespace vl::win32
+}  // namespace vl::platform

@@ -1,9 +1,9 @@
-#include "client/app/StartupRules.h"
+#include "client/model/StartupRules.h"
 
 namespace vl {
 
 String FolderOfPath(const String& path) {
-  const size_t slash = path.rfind(L'\\');
+  const size_t slash = path.rfind(VLT('\\'));
   return slash == String::npos ? String() : path.substr(0, slash);
 }
 
@@ -13,7 +13,8 @@ bool IsOnDesktop(const String& programFolder, const String& desktopFolder) {
 
 String ChooseDataFolder(const String& programFolder, const String& desktopFolder,
                         const String& documentsFolder) {
-  if (IsOnDesktop(programFolder, desktopFolder)) return JoinPath(documentsFolder, L"Vaultline");
+  if (IsOnDesktop(programFolder, desktopFolder))
+    return JoinPath(documentsFolder, VLT("Vaultline"));
   return programFolder;
 }
 
