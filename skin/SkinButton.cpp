@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "skin/SkinPicture.h"
 #include "win32/framework/WinApp.h"
 
 namespace vl {
@@ -28,10 +29,6 @@ int32_t KindOfStyle(LONG_PTR style) {
 
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 
-void DrawEdgeIf(bool border, HDC dc, RECT rect, UINT edge) {
-  if (border) ::DrawEdge(dc, &rect, edge, BF_RECT);
-}
-
 }  // namespace
 
 CxSkinButton::CxSkinButton() : m_crText(::GetSysColor(COLOR_BTNTEXT)) {}
@@ -47,24 +44,9 @@ bool CxSkinButton::SetSkin(UINT normal, UINT pressed, UINT hover) {
   m_pressed = Own(LoadSkinBitmap(pressed));
   m_hover = Own(LoadSkinBitmap(hover));
   m_disabled = m_normal;
-  m_focus.reset();
-  m_mask.reset();
-  m_drawMode = PictureMode::stretch;
   if (m_hWnd) Invalidate();
   return m_normal && m_pressed && m_hover;
 }
-
-void CxSkinButton::SetPictures(HBITMAP normal, HBITMAP pressed, HBITMAP disabled, HBITMAP hover,
-                               HBITMAP focus) {
-  m_normal = Own(normal);
-  m_pressed = Own(pressed);
-  m_disabled = Own(disabled);
-  m_hover = Own(hover);
-  m_focus = Own(focus);
-  if (m_hWnd) Invalidate();
-}
-
-void CxSkinButton::SetMask(HBITMAP mask) { m_mask = Own(mask); }
 
 void CxSkinButton::SetToolTipText(const String& text) {
   if (!m_hWnd) return;
@@ -163,13 +145,12 @@ void CxSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
   else if ((item.itemState & ODS_SELECTED) || m_bChecked)
     DrawPressed(dc, item.rcItem, caption);
   else
-    DrawNormal(dc, item.rcItem, caption, (item.itemState & ODS_FOCUS) != 0);
+    DrawNormal(dc, item.rcItem, caption);
   ::SetBkMode(dc, previousMode);
 }
 
 void CxSkinButton::DrawDisabled(HDC dc, const RECT& rect, const String& caption) {
   DrawPictureOrFace(dc, m_disabled, rect);
-  DrawEdgeIf(m_bBorder, dc, rect, EDGE_RAISED);
   // Embossed: a highlight copy, and the grey text one pixel up and to the left of it.
   RECT shifted = rect;
   ::OffsetRect(&shifted, 1, 1);
@@ -182,25 +163,16 @@ void CxSkinButton::DrawPressed(HDC dc, const RECT& rect, const String& caption) 
   RECT shifted = rect;
   ::OffsetRect(&shifted, 1, 1);
   DrawCaption(dc, shifted, caption, m_crText);
-  DrawEdgeIf(m_bBorder, dc, rect, EDGE_SUNKEN);
 }
 
-void CxSkinButton::DrawNormal(HDC dc, const RECT& rect, const String& caption, bool focused) {
-  const Picture& picture =
-      m_bHover && m_hover ? m_hover : (focused && m_focus ? m_focus : m_normal);
-  DrawPictureOrFace(dc, picture, rect);
-  DrawEdgeIf(m_bBorder, dc, rect, EDGE_RAISED);
-  if (focused && m_nFocusMargin > 0) {
-    RECT focus = rect;
-    ::InflateRect(&focus, -m_nFocusMargin, -m_nFocusMargin);
-    ::DrawFocusRect(dc, &focus);
-  }
+void CxSkinButton::DrawNormal(HDC dc, const RECT& rect, const String& caption) {
+  DrawPictureOrFace(dc, m_bHover && m_hover ? m_hover : m_normal, rect);
   DrawCaption(dc, rect, caption, m_crText);
 }
 
 void CxSkinButton::DrawPictureOrFace(HDC dc, const Picture& picture, const RECT& rect) {
   if (picture && picture->IsValid()) {
-    DrawPicture(dc, picture->Get(), m_mask ? m_mask->Get() : nullptr, rect, m_drawMode);
+    StretchPicture(dc, picture->Get(), rect);
     return;
   }
   ::FillRect(dc, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
@@ -208,7 +180,7 @@ void CxSkinButton::DrawPictureOrFace(HDC dc, const Picture& picture, const RECT&
 
 void CxSkinButton::DrawCaption(HDC dc, RECT rect, const String& caption, COLORREF colour) {
   if (caption.empty()) return;
-  ::InflateRect(&rect, -(m_nFocusMargin + kCaptionInset), -m_nFocusMargin);
+  ::InflateRect(&rect, -kCaptionInset, 0);
   const COLORREF previous = ::SetTextColor(dc, colour);
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);

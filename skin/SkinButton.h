@@ -1,12 +1,11 @@
 #pragma once
-// CxSkinButton: a push button, check box or radio button drawn from pictures: normal, pressed,
-// disabled, hover and focus, with an optional transparency mask, an optional 3-D border and a
+// CxSkinButton: a push button, check box or radio button drawn from three bitmaps (normal,
+// pressed, hover; the normal one also stands for disabled) stretched to the button, with a
 // caption in its own colour. Check boxes and radio buttons keep their own check state.
 #include <cstdint>
 #include <memory>
 
 #include "skin/SkinControl.h"
-#include "skin/SkinPicture.h"
 #include "skin/ToolTip.h"
 #include "win32/handles/GdiObject.h"
 
@@ -21,18 +20,11 @@ class CxSkinButton : public CSkinControl {
   ~CxSkinButton() override;
 
   // Normal, pressed and hover pictures from the program's BITMAP resources; the normal one also
-  // serves as the disabled picture; no focus picture, no mask; stretched to the button.
+  // serves as the disabled picture.
   bool SetSkin(UINT normal, UINT pressed, UINT hover);
-  // Pictures given directly (each may be null); the button owns them afterwards.
-  void SetPictures(HBITMAP normal, HBITMAP pressed, HBITMAP disabled, HBITMAP hover, HBITMAP focus);
-  void SetMask(HBITMAP mask);
   void SetToolTipText(const String& text);
   void SetTextColor(COLORREF colour) { m_crText = colour; }
-  void SetDrawMode(PictureMode mode) { m_drawMode = mode; }
-  void SetBorder(bool border) { m_bBorder = border ? 1 : 0; }
-  void SetFocusMargin(int margin) { m_nFocusMargin = margin; }
 
-  bool GetCheck() const { return m_bChecked != 0; }
   void SetCheck(bool checked);
   int32_t GetKind() const { return m_nKind; }
   bool IsHovering() const { return m_bHover != 0; }
@@ -47,7 +39,7 @@ class CxSkinButton : public CSkinControl {
   void DrawItem(const DRAWITEMSTRUCT& item);
   void DrawDisabled(HDC dc, const RECT& rect, const String& caption);
   void DrawPressed(HDC dc, const RECT& rect, const String& caption);
-  void DrawNormal(HDC dc, const RECT& rect, const String& caption, bool focused);
+  void DrawNormal(HDC dc, const RECT& rect, const String& caption);
   void DrawPictureOrFace(HDC dc, const Picture& picture, const RECT& rect);
   void DrawCaption(HDC dc, RECT rect, const String& caption, COLORREF colour);
   void OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam);
@@ -55,10 +47,7 @@ class CxSkinButton : public CSkinControl {
   void OnLeftButtonUp(LPARAM point);
   static Picture Own(HBITMAP bitmap);
 
-  Picture m_normal, m_pressed, m_disabled, m_hover, m_focus, m_mask;
-  PictureMode m_drawMode = PictureMode::copy;
-  int32_t m_bBorder = 0;
-  int m_nFocusMargin = 0;
+  Picture m_normal, m_pressed, m_disabled, m_hover;
   COLORREF m_crText;
   int32_t m_bChecked = 0;
   int32_t m_bHover = 0;

@@ -1,15 +1,10 @@
 #pragma once
-// Drawing one picture of a skinned button: copied, stretched or tiled into a rectangle, and
-// optionally combined with a mask whose white parts leave the background showing.
+// Drawing one picture of a skinned button, stretched to fill a rectangle.
 #include <windows.h>
 
 namespace vl {
 
-enum class PictureMode : int { copy = 0, stretch = 1, tile = 2 };
-
-void DrawPicture(HDC dc, HBITMAP picture, HBITMAP mask, const RECT& rect, PictureMode mode);
-
-// The picture's size in pixels; 0x0 for none.
-SIZE PictureSize(HBITMAP picture);
+// Nothing is drawn for a picture without pixels.
+void StretchPicture(HDC dc, HBITMAP picture, const RECT& rect);
 
 }  // namespace vl

@@ -13,8 +13,6 @@ class CTransButton : public CSkinControl {
 
   CTransButton();
   void SetColours(COLORREF text, COLORREF background);
-  COLORREF TextColour() const { return m_crText; }
-  COLORREF BackgroundColour() const { return m_crBackground; }
 
  protected:
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

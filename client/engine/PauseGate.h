@@ -12,7 +12,6 @@ class PauseGate {
  public:
   void Close();
   void Open();
-  bool IsClosed() const { return m_closed.load(); }
   // Returns at once while the gate is open; otherwise blocks until it opens.
   void WaitWhileClosed() const;
   // Threads blocked in WaitWhileClosed now; lets a test know the worker is held.
