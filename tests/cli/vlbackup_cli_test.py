@@ -601,11 +601,11 @@ class EditTest(unittest.TestCase):
         self.assertEqual(vlbackup("--set", win(set_file), "add", a).returncode, 0)
         with open(set_file, "rb") as f:
             saved = f.read()
+        src = os.path.join(self.dir, "src")
         spellings = [(a.upper(), None), (a + "\\", None), (a.replace("\\", "/"), None),
-                     (a.replace("\\", "/") + "/", None),
-                     (win(os.path.join(self.dir, "src", "B")) + "\\..\\A", None),
+                     (a.replace("\\", "/") + "/", None), (win(src) + "\\B\\..\\A", None),
                      (a + "\\.", None), ("src\\A", self.dir), ("src/A/", self.dir),
-                     ("A", os.path.join(self.dir, "src")), (".", os.path.join(self.dir, "src", "A"))]
+                     ("A", src), (".", os.path.join(src, "A"))]
         for path, cwd in spellings:
             with self.subTest(path=path, cwd=cwd):
                 result = vlbackup("--set", win(set_file), "add", path, cwd=cwd)
