@@ -46,7 +46,8 @@ String CliUsage() {
       "                Ctrl+C cancels. Exit status: 0 done, 2 done with errors,\n"
       "                3 cancelled, 1 could not run\n"
       "add, remove, target and run refuse while the Vaultline client is running.\n"
-      "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n");
+      "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n"
+      "add and target start a new set for a --set FILE that does not exist yet.\n");
 }
 
 }  // namespace vl
