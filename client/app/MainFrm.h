@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "client/ui/IBackupDialog.h"
 #include "client/app/TrayIcon.h"
+#include "client/ui/IBackupDialog.h"
 #include "core/rules/StartupSequence.h"
 #include "win32/framework/FrameWnd.h"
 

@@ -7,18 +7,18 @@
 
 #include "client/app/AboutDlg.h"
 #include "client/app/CommandLine.h"
-#include "client/platform/DataFolder.h"
 #include "client/app/MainFrm.h"
-#include "client/platform/SetFileLookup.h"
 #include "client/app/ShellRegistration.h"
-#include "client/model/StartupRules.h"
 #include "client/model/BackupSetFile.h"
-#include "resources/client/resource.h"
+#include "client/model/StartupRules.h"
 #include "client/platform/CodePage.h"
+#include "client/platform/DataFolder.h"
+#include "client/platform/SetFileLookup.h"
+#include "resources/client/resource.h"
 #include "win32/Guid.h"
-#include "win32/framework/MessageBox.h"
 #include "win32/ResString.h"
 #include "win32/Trace.h"
+#include "win32/framework/MessageBox.h"
 
 namespace vl {
 namespace {

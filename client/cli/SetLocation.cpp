@@ -1,9 +1,9 @@
 #include "client/cli/SetLocation.h"
 
+#include "client/cli/FullPath.h"
+#include "client/model/StartupRules.h"
 #include "client/platform/DataFolder.h"
 #include "client/platform/SetFileLookup.h"
-#include "client/model/StartupRules.h"
-#include "client/cli/FullPath.h"
 
 namespace vl {
 

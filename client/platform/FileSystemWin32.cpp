@@ -156,8 +156,8 @@ FsResult FileSystemWin32::SetFileTimes(const String& path, int64_t creationTime,
     return FsFailure(ERROR_INVALID_PARAMETER);
   FileHandle file;
   // Backup semantics let the same call set the times of a folder.
-  if (!file.Open(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS))
+  const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  if (!file.Open(path, FILE_WRITE_ATTRIBUTES, share, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS))
     return FsFailure(GetLastError());
   return Done(SetFileTime(file.Get(), &created, &accessed, &written));
 }

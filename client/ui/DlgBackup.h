@@ -6,9 +6,10 @@
 #include <functional>
 #include <memory>
 
-#include "client/ui/IBackupDialog.h"
 #include "client/engine/Clock.h"
 #include "client/engine/TextProvider.h"
+#include "client/platform/FileSystemWin32.h"
+#include "client/ui/IBackupDialog.h"
 #include "client/ui/WorkerSendGate.h"
 #include "client/ui/logic/BackupDialogLogic.h"
 #include "client/ui/logic/BackupDialogView.h"
@@ -19,7 +20,6 @@
 #include "skin/MyHyperLink.h"
 #include "skin/MyList.h"
 #include "skin/SkinButtonCursor.h"
-#include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
 #include "win32/handles/GdiObject.h"
 

@@ -1,9 +1,9 @@
 // The shared file-system contract, run against the Win32 implementation on real files.
 #include <windows.h>
 
+#include "client/platform/FileSystemWin32.h"
 #include "tests/support/FileSystemContract.h"
 #include "tests/win32/TempFolder.h"
-#include "client/platform/FileSystemWin32.h"
 #include "win32/handles/FileHandle.h"
 
 namespace vl::test {

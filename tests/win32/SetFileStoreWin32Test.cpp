@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/win32/TempFolder.h"
 #include "client/platform/SetFileStoreWin32.h"
+#include "tests/win32/TempFolder.h"
 #include "win32/handles/FileHandle.h"
 
 namespace vl {

@@ -4,8 +4,8 @@
 #include <cstdarg>
 #include <cwctype>
 
-#include "win32/Guid.h"
 #include "win32/DocString.h"
+#include "win32/Guid.h"
 #include "win32/Trace.h"
 
 namespace vl {

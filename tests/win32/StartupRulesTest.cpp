@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include "client/app/CommandLine.h"
-#include "client/platform/SetFileLookup.h"
 #include "client/app/ShellRegistration.h"
 #include "client/model/StartupRules.h"
+#include "client/platform/SetFileLookup.h"
 #include "tests/win32/TempFolder.h"
 #include "win32/handles/RegKey.h"
 

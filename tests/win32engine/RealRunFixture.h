@@ -14,13 +14,13 @@
 #include "client/engine/SourceRegistration.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/SourceList.h"
+#include "client/platform/FileSystemWin32.h"
 #include "tests/support/ErrorRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/RecordingProgressView.h"
 #include "tests/support/RecordingRunObserver.h"
 #include "tests/win32/TempFolder.h"
 #include "tests/win32engine/RealTree.h"
-#include "client/platform/FileSystemWin32.h"
 
 namespace vl::test {
 

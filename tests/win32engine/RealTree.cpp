@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "client/engine/PathUtil.h"
+#include "client/platform/FileSystemWin32.h"
 #include "core/text/Utf.h"
 #include "tests/win32/TempFolder.h"
-#include "client/platform/FileSystemWin32.h"
 
 namespace vl::test {
 namespace {

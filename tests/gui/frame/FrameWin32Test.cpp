@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "client/ui/IBackupDialog.h"
 #include "client/app/DeviceCheck.h"
 #include "client/app/LinkedConnections.h"
 #include "client/app/OsName.h"
 #include "client/app/TrayIcon.h"
+#include "client/ui/IBackupDialog.h"
 #include "resources/client/resource.h"
 #include "tests/gui/harness/WineDrive.h"
 #include "tests/win32/TempFolder.h"
