@@ -4,6 +4,7 @@
 #include "client/cli/ExclusiveSet.h"
 #include "client/cli/FullPath.h"
 #include "client/cli/SaveSet.h"
+#include "client/engine/ItemPath.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
 #include "client/engine/TextProvider.h"

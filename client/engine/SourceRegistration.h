@@ -20,12 +20,6 @@ struct AddSourceResult {
   size_t index = 0;  // the new item's list index when added
 };
 
-// path as Windows resolves its spelling, letter case apart: "/" read as "\", repeated
-// separators, "." and ".." steps and the trailing dots and spaces of the last name dropped, and
-// no final backslash except a drive root's ("D:\"). A relative path stays relative: making it
-// full needs the current folder, which is the caller's.
-String CanonicalItemPath(StringView path);
-
 // Whether path, on the volume with serial number volumeSerial, is the registered item: the same
 // canonical path in any letter case on the same volume (the same path on another disk that now
 // has the letter is another item).

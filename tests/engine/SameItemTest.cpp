@@ -2,6 +2,7 @@
 // already, whatever spelling of its path they are given.
 #include <gtest/gtest.h>
 
+#include "client/engine/ItemPath.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
 #include "client/model/SourceList.h"
