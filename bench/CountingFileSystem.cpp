@@ -2,15 +2,15 @@
 
 namespace vl::bench {
 
-bool CountingFileSystem::GetStatus(const String& path, FileStatus& status) const {
+FsResult CountingFileSystem::GetStatus(const String& path, FileStatus& status) const {
   ++m_counts.statusQueries;
   return m_inner.GetStatus(path, status);
 }
 
-bool CountingFileSystem::ListFolder(const String& folder,
-                                    std::vector<FolderEntry>& entries) const {
+FsResult CountingFileSystem::ListFolder(const String& folder,
+                                        std::vector<FolderEntry>& entries) const {
   ++m_counts.listings;
-  const bool listed = m_inner.ListFolder(folder, entries);
+  const FsResult listed = m_inner.ListFolder(folder, entries);
   const bool sourceSide = folder.compare(0, m_sourceRoot.size(), m_sourceRoot) == 0;
   for (const FolderEntry& entry : entries) {
     ++(entry.isFolder ? m_counts.listedFolders : m_counts.listedFiles);

@@ -23,8 +23,8 @@ class CountingFileSystem : public IFileSystem {
       : m_inner(inner), m_sourceRoot(std::move(sourceRoot)) {}
   const ReadCounts& Counts() const { return m_counts; }
 
-  bool GetStatus(const String& path, FileStatus& status) const override;
-  bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  FsResult GetStatus(const String& path, FileStatus& status) const override;
+  FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
   FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,

@@ -3,10 +3,12 @@
 #include "client/cli/EditCommands.h"
 #include "client/cli/ExclusiveSet.h"
 #include "client/cli/FullPath.h"
+#include "client/cli/PlanRun.h"
 #include "client/cli/SaveSet.h"
 #include "client/engine/ItemPath.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
+#include "client/engine/TextFormat.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/BackupSetFile.h"
 #include "client/platform/FileSystemWin32.h"
@@ -31,9 +33,11 @@ int RunAdd(const CliCommand& command) {
   }
   // The item-only mark for the next run is the dialog's; the next run here is another process.
   CRunState runMark;
-  if (!AddSourceItem(set.items, path, fs, runMark).added) {
+  const String target = PlanTargetFolder(set.doc.m_settings, set.dataFolder);
+  const AddSourceResult result = AddSourceItem(set.items, path, target, fs, runMark);
+  if (!result.added) {
     const EnglishTexts english;
-    return Fail(ResourceTexts(english).Text(IDS_MSG_ALREADY_REGISTERED));
+    return Fail(FormatText(ResourceTexts(english).Text(result.refusal), {path}));
   }
   return SaveLoadedSet(set);
 }

@@ -4,6 +4,10 @@
 #include "client/cli/ExclusiveSet.h"
 #include "client/cli/FullPath.h"
 #include "client/cli/SaveSet.h"
+#include "client/engine/ItemPlacement.h"
+#include "client/engine/TextFormat.h"
+#include "client/engine/TextProvider.h"
+#include "win32/ResourceTexts.h"
 
 namespace vl {
 
@@ -15,7 +19,13 @@ int RunTarget(const CliCommand& command) {
   LoadedSet set;
   int status = kExitOk;
   if (!LoadSetExclusively(command, set, status, MissingSetFile::StartNew)) return status;
-  set.doc.m_settings.m_strBackupPath = TrimTrailingBackslash(FullPathOf(path));
+  const String target = TrimTrailingBackslash(FullPathOf(path));
+  const TextId refusal = NewTargetRefusal(set.items, target);
+  if (refusal != 0) {
+    const EnglishTexts english;
+    return Fail(FormatText(ResourceTexts(english).Text(refusal), {target}));
+  }
+  set.doc.m_settings.m_strBackupPath = target;
   return SaveLoadedSet(set);
 }
 

@@ -5,10 +5,12 @@
 #include "client/engine/Progress.h"
 #include "client/engine/RunState.h"
 #include "core/base/String.h"
+#include "core/fs/FileSystem.h"
 
 namespace vl {
 
 class CSource;
+class CSourceList;
 class IClock;
 class IFileSystem;
 class IProgressView;
@@ -29,11 +31,17 @@ class CBackupEngine {
   const IClock& Clock() const { return m_clock; }
 
   void UpdateProgress(const String& name) { m_progress.UpdateProgress(name); }
-  // Sets the item's sourceExists and targetExists.
-  void ProbeItem(CSource& item) const;
+  // Sets the item's sourceExists and targetExists; returns how the source's query went.
+  FsResult ProbeItem(CSource& item) const;
   // Analyses one item into the run's job list, advancing the analysis counters. Returns 1.
   int AnalyseItem(const CSource& item, const String& sourcePath, const String& name,
                   const String& targetPath);
+  // Analyses items[index], recognised already, as a run does: an item whose copy would share
+  // a target folder with an earlier item's, or that lies inside the target, and an item that
+  // cannot be read, become error records; a missing item is left alone. Returns whether the
+  // item was analysed.
+  bool AnalyseListedItem(CSourceList& items, size_t index, const String& targetFolder,
+                         bool synchronize);
   // The history path for the file at targetPath, stamped now; creates the history folder.
   String MakeHistoryName(const String& targetPath);
 

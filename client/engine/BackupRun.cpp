@@ -44,26 +44,26 @@ bool CBackupRun::AnalyseItems() {
   const int32_t only = m_engine.State().runItemIndex;
   if (only >= 0) {
     const auto index = static_cast<size_t>(only);
-    return index >= m_items.GetCount() || AnalyseItem(m_items.GetAt(index));
+    return index >= m_items.GetCount() || AnalyseItem(index);
   }
   for (size_t i = 0; i < m_items.GetCount(); ++i) {
-    if (!AnalyseItem(m_items.GetAt(i))) return false;
+    if (!AnalyseItem(i)) return false;
   }
   return true;
 }
 
 // An item that is not here, or whose path is gone, is skipped: nothing of its copy on the
 // target is touched, not even by a synchronizing run.
-bool CBackupRun::AnalyseItem(CSource& item) {
+bool CBackupRun::AnalyseItem(size_t index) {
+  CSource& item = m_items.GetAt(index);
   item.targetFolder = m_settings.targetFolder;
-  if (!RecognizeSource(item, m_engine.FileSystem(), m_drives)) return true;
-  if (m_engine.State().CancelRequested()) return false;
-  String name = item.GetItemName();
-  if (name == item.path) name.clear();
-  m_engine.ProbeItem(item);
-  if (!item.sourceExists) return true;
-  item.mirror = m_engine.State().synchronize ? 1 : 0;
-  m_engine.AnalyseItem(item, item.path, name, item.MakeTargetPath());
+  CRunState& state = m_engine.State();
+  if (!RecognizeSource(item, m_engine.FileSystem(), m_drives)) {
+    state.skippedItems.push_back(item.path);
+    return true;
+  }
+  if (state.CancelRequested()) return false;
+  m_engine.AnalyseListedItem(m_items, index, m_settings.targetFolder, state.synchronize);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // One backup run over the item list, independent of any window: every item is recognised and
 // analysed first, so that totalBytes is complete before the first percentage shows, then the
 // jobs are executed in order. The cancel flag is honoured before each item and each job.
+#include <cstddef>
 #include <cstdint>
 
 #include "client/engine/RunCompletion.h"
@@ -38,7 +39,7 @@ class CBackupRun {
  private:
   // Each false when the run was cancelled.
   bool AnalyseItems();
-  bool AnalyseItem(CSource& item);
+  bool AnalyseItem(size_t index);
   bool ExecuteJobs();
   void ResetRunFlags();
 

@@ -6,14 +6,22 @@
 
 namespace vl {
 
-bool PathExists(const IFileSystem& fs, const String& path) {
+namespace {
+
+FsResult Probe(const IFileSystem& fs, const String& path) {
   FileStatus status;
-  return EndsWithBackslash(path) || fs.GetStatus(path, status);
+  return EndsWithBackslash(path) ? FsResult{} : fs.GetStatus(path, status);
 }
 
-void ProbeItem(CSource& item, const IFileSystem& fs) {
-  item.sourceExists = PathExists(fs, item.path) ? 1 : 0;
+}  // namespace
+
+bool PathExists(const IFileSystem& fs, const String& path) { return Probe(fs, path).Ok(); }
+
+FsResult ProbeItem(CSource& item, const IFileSystem& fs) {
+  const FsResult source = Probe(fs, item.path);
+  item.sourceExists = source ? 1 : 0;
   item.targetExists = PathExists(fs, item.MakeTargetPath()) ? 1 : 0;
+  return source;
 }
 
 }  // namespace vl

@@ -1,42 +1,84 @@
 #include "client/engine/FileCopy.h"
 
 #include "client/engine/BackupEngine.h"
+#include "client/engine/History.h"
 #include "client/engine/JobActions.h"
+#include "client/engine/PartialCopy.h"
 #include "client/engine/TextProvider.h"
 #include "client/model/JobItem.h"
 
 namespace vl {
 namespace {
 
-// Makes the target path free for the new version; false when the old one could not be moved
-// or deleted. The read-only bit would block both, and is not wanted on a history copy either.
-bool ClearOldTarget(CBackupEngine& engine, const String& targetPath, int32_t historyMode) {
-  IFileSystem& fs = engine.FileSystem();
+// What a failed copy is recorded as: by default the source with IDS_ERROR_COPY.
+struct CopyFailure {
+  FsResult result;
+  String path;
+  TextId text = IDS_ERROR_COPY;
+};
+
+CopyFailure Failed(const FsResult& result) { return CopyFailure{result, String()}; }
+
+// The copy keeps only the last-write time; the other two follow the source as well. A copy
+// that cannot take them keeps what the copy gave it.
+void CopyTimes(IFileSystem& fs, const String& source, const String& copy) {
   FileStatus status;
-  if (!fs.GetStatus(targetPath, status)) return true;
-  if ((status.attributes & kAttrReadOnly) != 0) {
-    fs.SetAttributes(targetPath, status.attributes & ~uint32_t{kAttrReadOnly});
-  }
-  if (historyMode != HISTORY_MODE_ARCHIVE) return fs.RemoveFile(targetPath).Ok();
-  return fs.MoveFileTo(targetPath, engine.MakeHistoryName(targetPath)).Ok();
+  if (!fs.GetStatus(source, status)) return;
+  fs.SetFileTimes(copy, status.creationTime, status.lastAccessTime, status.lastWriteTime);
 }
 
-bool CopyData(CBackupEngine& engine, const CJobItem& job) {
+FsResult WritePartial(CBackupEngine& engine, const CJobItem& job, const String& partial) {
+  IFileSystem& fs = engine.FileSystem();
+  RemovePartialCopy(fs, partial);  // what a killed run left
   CRunState& state = engine.State();
   CRunProgress& progress = engine.Progress();
   const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
     return CopyProgress(state, progress, info);
   };
-  return engine.FileSystem().CopyFileTo(job.sourcePath, job.targetPath, true, onProgress).Ok();
+  const FsResult copied = fs.CopyFileTo(job.sourcePath, partial, true, onProgress);
+  if (copied) CopyTimes(fs, job.sourcePath, partial);
+  return copied;
 }
 
-// The copy keeps only the last-write time; the other two follow the source as well. A target
-// that cannot take them keeps what the copy gave it.
-void CopyTimes(IFileSystem& fs, const CJobItem& job) {
-  FileStatus source;
-  if (!fs.GetStatus(job.sourcePath, source)) return;
-  fs.SetFileTimes(job.targetPath, source.creationTime, source.lastAccessTime,
-                  source.lastWriteTime);
+// Makes way for the new version: the old one to history, or deleted in overwrite mode. The
+// read-only bit would block both, and is not wanted on a history copy either; where the old
+// version stays, so does its bit.
+CopyFailure ClearOldTarget(CBackupEngine& engine, const String& target, const FileStatus& old,
+                           int32_t historyMode, String& historyPath) {
+  IFileSystem& fs = engine.FileSystem();
+  const bool readOnly = (old.attributes & kAttrReadOnly) != 0;
+  if (readOnly) fs.SetAttributes(target, old.attributes & ~uint32_t{kAttrReadOnly});
+  CopyFailure failure;
+  if (historyMode != HISTORY_MODE_ARCHIVE) {
+    failure.result = fs.RemoveFile(target);
+  } else {
+    const HistoryMove move = MoveToHistory(fs, engine.Clock(), target);
+    failure.result = move.result;
+    historyPath = move.historyPath;
+    if (move.folderFailed) failure = CopyFailure{move.result, move.folder, IDS_ERROR_CREATE_FOLDER};
+  }
+  if (!failure.result && readOnly) fs.SetAttributes(target, old.attributes);
+  return failure;
+}
+
+// A new file's target must still be free; a changed file's old version makes way only now
+// that the new one is complete. Should the rename still fail, the old version comes back.
+CopyFailure PutInPlace(CBackupEngine& engine, const CJobItem& job, const String& partial,
+                       int32_t historyMode) {
+  IFileSystem& fs = engine.FileSystem();
+  FileStatus old;
+  const bool replacing = fs.GetStatus(job.targetPath, old) && !old.IsFolder();
+  if (!replacing || (job.action & JOB_NEW_FILE) != 0) {
+    return Failed(fs.MoveFileTo(partial, job.targetPath));
+  }
+  String historyPath;
+  CopyFailure failure = ClearOldTarget(engine, job.targetPath, old, historyMode, historyPath);
+  if (!failure.result) return failure;
+  failure.result = fs.MoveFileTo(partial, job.targetPath);
+  if (!failure.result && !historyPath.empty() && fs.MoveFileTo(historyPath, job.targetPath)) {
+    fs.SetAttributes(job.targetPath, old.attributes);
+  }
+  return failure;
 }
 
 // Counts the part of the job's bytes the progress routine did not report (all of them where
@@ -49,9 +91,10 @@ bool AccountRemainingBytes(CRunState& state, const CJobItem& job) {
   return true;
 }
 
-void RecordCopyFailure(CBackupEngine& engine, const CJobItem& job) {
+void RecordCopyFailure(CBackupEngine& engine, const CJobItem& job, const CopyFailure& failure) {
   CRunState& state = engine.State();
-  state.AddError(job.sourcePath, engine.Texts().Text(IDS_ERROR_COPY));
+  const String& path = failure.path.empty() ? job.sourcePath : failure.path;
+  state.AddError(path, engine.Texts().Text(failure.text), failure.result.systemCode);
   AccountRemainingBytes(state, job);
   engine.UpdateProgress(job.name);
 }
@@ -80,11 +123,14 @@ void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode
   CRunState& state = engine.State();
   engine.UpdateProgress(job.name);
   state.streamBytesSeen = 0;
-  if (!ClearOldTarget(engine, job.targetPath, historyMode) || !CopyData(engine, job)) {
-    RecordCopyFailure(engine, job);
+  const String partial = PartialCopyPath(job.targetPath);
+  CopyFailure outcome = Failed(WritePartial(engine, job, partial));
+  if (outcome.result) outcome = PutInPlace(engine, job, partial, historyMode);
+  if (!outcome.result) {
+    RemovePartialCopy(engine.FileSystem(), partial);
+    RecordCopyFailure(engine, job, outcome);
     return;
   }
-  CopyTimes(engine.FileSystem(), job);
   CountCopy(state.stats, job);
   if (AccountRemainingBytes(state, job)) engine.UpdateProgress(String());
 }

@@ -1,7 +1,10 @@
 #pragma once
-// Copying one file job to the target. A target about to be replaced goes to its history folder
-// first (or is deleted in overwrite mode), the copy never replaces a file that appeared
-// meanwhile, and every failure becomes one error record while the run goes on.
+// Copying one file job to the target, so that the last good copy is never at risk: the new
+// version is written under a partial name beside the target (PartialCopy.h) and renamed into
+// place only once it is complete; the old target goes to its history folder (or is deleted in
+// overwrite mode) only then. A copy that fails or is cancelled leaves the old target as it was
+// and no partial copy behind. A target that appeared after the analysis is never replaced, and
+// every failure becomes one error record, with the system's code, while the run goes on.
 #include <cstdint>
 
 #include "core/fs/FileSystem.h"
@@ -22,7 +25,8 @@ constexpr int32_t HISTORY_MODE_ARCHIVE = 0;
 bool CopyProgress(CRunState& state, CRunProgress& progress, const CopyProgressInfo& info);
 
 // Copies job.sourcePath to job.targetPath and keeps the counters: copiedNew or copiedChanged,
-// or an error record (the source path, IDS_ERROR_COPY). Either way all of the job's bytes end
+// or an error record (the source path and IDS_ERROR_COPY; the history folder and
+// IDS_ERROR_CREATE_FOLDER where that could not be made). Either way all of the job's bytes end
 // up in doneBytes, also where the platform's copy reports no progress.
 void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode);
 

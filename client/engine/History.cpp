@@ -7,6 +7,9 @@
 namespace vl {
 namespace {
 
+// Replacements of one file within one second beyond this many mean something is wrong.
+constexpr int kMaxNumberedNames = 100;
+
 void AppendDigits(String& out, int value, int width) {
   String digits(static_cast<size_t>(width), VLT('0'));
   for (int i = width - 1; i >= 0; --i, value /= 10) {
@@ -30,7 +33,13 @@ String HistoryStamp(const LocalTime& time) {
   return stamp;
 }
 
-String HistoryFileName(StringView name, StringView stamp) {
+String HistoryFileName(StringView name, StringView stamp, int number) {
+  if (number > 1) {
+    String numbered(stamp);
+    numbered += VLT('_');
+    AppendDigits(numbered, number, number < 10 ? 1 : number < 100 ? 2 : 3);
+    return HistoryFileName(name, numbered);
+  }
   const size_t dot = name.rfind(VLT('.'));
   const StringView stem = dot == StringView::npos ? name : name.substr(0, dot);
   const StringView extension = dot == StringView::npos ? StringView() : name.substr(dot);
@@ -41,11 +50,35 @@ String HistoryFileName(StringView name, StringView stamp) {
   return result;
 }
 
+String HistoryFolderOf(const String& targetPath) {
+  return model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
+}
+
 String MakeHistoryName(IFileSystem& fs, const IClock& clock, const String& targetPath) {
-  const String history = model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
+  const String history = HistoryFolderOf(targetPath);
   fs.CreateFolder(history);
   const String stamp = HistoryStamp(clock.NowLocal());
   return model::JoinPath(history, HistoryFileName(PathLastPart(targetPath), stamp));
+}
+
+HistoryMove MoveToHistory(IFileSystem& fs, const IClock& clock, const String& targetPath) {
+  HistoryMove move;
+  move.folder = HistoryFolderOf(targetPath);
+  const FsResult made = fs.CreateFolder(move.folder);
+  if (!made && made.error != FsError::AlreadyExists) {
+    move.result = made;
+    move.folderFailed = true;
+    return move;
+  }
+  const String stamp = HistoryStamp(clock.NowLocal());
+  const String name = PathLastPart(targetPath);
+  for (int number = 1; number <= kMaxNumberedNames; ++number) {
+    move.historyPath = model::JoinPath(move.folder, HistoryFileName(name, stamp, number));
+    move.result = fs.MoveFileTo(targetPath, move.historyPath);
+    if (move.result.error != FsError::AlreadyExists) break;
+  }
+  if (!move.result) move.historyPath.clear();
+  return move;
 }
 
 }  // namespace vl

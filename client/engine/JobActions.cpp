@@ -18,6 +18,7 @@ const char* JobActionName(uint32_t action) {
     case JOB_CHANGED_FILE: return "CHANGED_FILE";
     case JOB_DELETE_FOLDER: return "DELETE_FOLDER";
     case JOB_DELETE_FILE: return "DELETE_FILE";
+    case JOB_REMOVE_PARTIAL: return "REMOVE_PARTIAL";
     default: return "UNKNOWN";
   }
 }

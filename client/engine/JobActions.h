@@ -11,6 +11,9 @@ constexpr uint32_t JOB_EXISTING_FOLDER = 0x010;
 constexpr uint32_t JOB_CHANGED_FILE = 0x020;
 constexpr uint32_t JOB_DELETE_FOLDER = 0x080;
 constexpr uint32_t JOB_DELETE_FILE = 0x100;
+// A partial copy that a killed run left in a target folder (PartialCopy.h). It is the run's
+// own debris, not the user's: it counts in no figure and is named in no report.
+constexpr uint32_t JOB_REMOVE_PARTIAL = 0x200;
 
 // Folder jobs carry children; file jobs carry a size.
 bool IsFolderAction(uint32_t action);

@@ -3,6 +3,7 @@
 #include "client/engine/BackupEngine.h"
 #include "client/engine/FileCopy.h"
 #include "client/engine/JobActions.h"
+#include "client/engine/PartialCopy.h"
 #include "client/engine/TreeRemoval.h"
 #include "client/model/JobItem.h"
 #include "core/fs/FileSystem.h"
@@ -36,6 +37,7 @@ void CJobExecutor::ExecuteFileJob(const CJobItem& job) {
     case JOB_NEW_FILE:
     case JOB_CHANGED_FILE: CopyFileJob(m_engine, job, m_historyMode); break;
     case JOB_DELETE_FILE: RemoveTargetFile(job); break;
+    case JOB_REMOVE_PARTIAL: RemovePartialCopy(m_engine.FileSystem(), job.targetPath); break;
     default: break;
   }
 }
@@ -44,33 +46,39 @@ void CJobExecutor::ExecuteFileJob(const CJobItem& job) {
 // done so that the bar still reaches the end.
 void CJobExecutor::MakeTargetFolder(const CJobItem& job) {
   m_engine.UpdateProgress(job.name);
-  if (m_engine.FileSystem().CreateFolder(job.targetPath).Ok()) {
+  const FsResult made = m_engine.FileSystem().CreateFolder(job.targetPath);
+  if (made) {
     ++m_engine.State().stats.createdFolders;
     ExecuteChildren(job);
     return;
   }
-  RecordError(job.targetPath, IDS_ERROR_CREATE_FOLDER);
+  RecordError(job.targetPath, IDS_ERROR_CREATE_FOLDER, made);
   m_engine.State().stats.doneBytes += FolderTotalSize(job);
   m_engine.UpdateProgress(job.name);
 }
 
-// The children exist for the analysis' counts; the tree goes at once.
+// The children exist for the analysis' counts; the tree goes at once. A removal stopped by
+// the cancel flag is neither a deletion nor an error: the run ends as cancelled.
 void CJobExecutor::RemoveTargetTree(const CJobItem& job) {
   CRunState& state = m_engine.State();
-  if (DeleteTree(m_engine.FileSystem(), state, job.targetPath, true)) {
+  const FsResult removed = DeleteTree(m_engine.FileSystem(), state, job.targetPath, true);
+  if (removed) {
     ++state.stats.deletedFolders;
-  } else {
-    RecordError(job.sourcePath, IDS_ERROR_DELETE_FOLDER);
+    state.deletedList.push_back(DeletedEntry{job.targetPath, true});
+  } else if (removed.error != FsError::Cancelled) {
+    RecordError(job.sourcePath, IDS_ERROR_DELETE_FOLDER, removed);
   }
   state.stats.doneBytes += FolderTotalSize(job);
 }
 
 void CJobExecutor::RemoveTargetFile(const CJobItem& job) {
   CRunState& state = m_engine.State();
-  if (m_engine.FileSystem().RemoveFile(job.targetPath).Ok()) {
+  const FsResult removed = m_engine.FileSystem().RemoveFile(job.targetPath);
+  if (removed) {
     ++state.stats.deletedFiles;
+    state.deletedList.push_back(DeletedEntry{job.targetPath, false});
   } else {
-    RecordError(job.sourcePath, IDS_ERROR_DELETE_FILE);
+    RecordError(job.sourcePath, IDS_ERROR_DELETE_FILE, removed);
   }
   state.stats.doneBytes += static_cast<int64_t>(job.size);
 }
@@ -79,8 +87,8 @@ void CJobExecutor::ExecuteChildren(const CJobItem& job) {
   for (const auto& child : job.children) Execute(*child);
 }
 
-void CJobExecutor::RecordError(const String& path, TextId text) {
-  m_engine.State().AddError(path, m_engine.Texts().Text(text));
+void CJobExecutor::RecordError(const String& path, TextId text, const FsResult& failure) {
+  m_engine.State().AddError(path, m_engine.Texts().Text(text), failure.systemCode);
 }
 
 }  // namespace vl

@@ -5,6 +5,7 @@
 
 #include "client/engine/TextProvider.h"
 #include "core/base/String.h"
+#include "core/fs/FileSystem.h"
 
 namespace vl {
 
@@ -26,7 +27,7 @@ class CJobExecutor {
   void RemoveTargetTree(const CJobItem& job);
   void RemoveTargetFile(const CJobItem& job);
   void ExecuteChildren(const CJobItem& job);
-  void RecordError(const String& path, TextId text);
+  void RecordError(const String& path, TextId text, const FsResult& failure);
 
   CBackupEngine& m_engine;
   int32_t m_historyMode;

@@ -5,6 +5,8 @@ namespace vl {
 void CRunState::ClearLists() {
   jobList.clear();
   errorList.clear();
+  deletedList.clear();
+  skippedItems.clear();
 }
 
 void CRunState::BeginRun() {
@@ -19,8 +21,8 @@ void CRunState::EndRun() {
   synchronize = false;
 }
 
-void CRunState::AddError(const String& path, const String& message) {
-  errorList.push_back(std::make_unique<CErrorItem>(path, message));
+void CRunState::AddError(const String& path, const String& message, uint32_t systemCode) {
+  errorList.push_back(std::make_unique<CErrorItem>(path, message, systemCode));
   ++stats.errorCount;
 }
 

@@ -18,6 +18,12 @@ namespace vl {
 using JobList = std::vector<std::unique_ptr<CJobItem>>;
 using ErrorList = std::vector<std::unique_ptr<CErrorItem>>;
 
+// A target entry that a synchronizing run deleted because its source is gone.
+struct DeletedEntry {
+  String path;  // on the target
+  bool isFolder = false;
+};
+
 class CRunState {
  public:
   // Read by other threads (the tray menu, the exit command, real-time processing) without a
@@ -33,6 +39,8 @@ class CRunState {
   int32_t runItemIndex = -1;
   JobList jobList;
   ErrorList errorList;
+  std::vector<DeletedEntry> deletedList;  // in the order of deletion
+  std::vector<String> skippedItems;       // items not on this computer, by path
   String currentName;        // the name the last progress update showed
   int64_t streamBytesSeen = 0;  // bytes of the current copy already in doneBytes
   bool running = false;      // from start to completion, for the dialog's controls
@@ -52,9 +60,10 @@ class CRunState {
   void BeginRun();
   // What the completion leaves: the running mark and the one-run flags cleared.
   void EndRun();
-  // Destroys the last run's jobs (each folder job its children first) and errors.
+  // Destroys the last run's jobs (each folder job its children first), errors, deletions and
+  // skipped items.
   void ClearLists();
-  void AddError(const String& path, const String& message);
+  void AddError(const String& path, const String& message, uint32_t systemCode = 0);
 };
 
 }  // namespace vl

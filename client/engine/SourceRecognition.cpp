@@ -20,7 +20,7 @@ String DriveRoot(Char letter) { return String{letter, VLT(':'), VLT('\\')}; }
 
 bool StatusReadable(const IFileSystem& fs, const String& path) {
   FileStatus status;
-  return fs.GetStatus(path, status);
+  return fs.GetStatus(path, status).Ok();
 }
 
 bool Settle(CSource& item, bool recognized) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "client/engine/ItemPath.h"
+#include "client/engine/ItemPlacement.h"
 #include "client/engine/PathUtil.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRecognition.h"
@@ -25,12 +26,18 @@ bool IsSameSourceItem(const CSource& item, StringView path, uint32_t volumeSeria
          EqualsNoCase(CanonicalItemPath(item.path), CanonicalItemPath(path));
 }
 
-AddSourceResult AddSourceItem(CSourceList& items, const String& path, const IFileSystem& fs,
-                              CRunState& run) {
+AddSourceResult AddSourceItem(CSourceList& items, const String& path, const String& targetFolder,
+                              const IFileSystem& fs, CRunState& run) {
   auto item = std::make_unique<CSource>();
   item->path = CanonicalItemPath(path);
   item->volumeSerial = VolumeSerialOf(fs, item->path);
-  if (IsRegistered(items, item->path, item->volumeSerial)) return AddSourceResult{};
+  AddSourceResult refused;
+  if (IsRegistered(items, item->path, item->volumeSerial)) {
+    refused.refusal = IDS_MSG_ALREADY_REGISTERED;
+    return refused;
+  }
+  refused.refusal = NewItemRefusal(items, item->path, targetFolder);
+  if (refused.refusal != 0) return refused;
   item->recognized = 1;
   items.AddTail(std::move(item));
   AddSourceResult result;

@@ -24,7 +24,7 @@ bool IsTargetReachable(const IFileSystem& fs, const String& target) {
     return fs.GetVolumeInfo(volume, info);
   }
   FileStatus status;
-  return fs.GetStatus(target, status);
+  return fs.GetStatus(target, status).Ok();
 }
 
 }  // namespace vl

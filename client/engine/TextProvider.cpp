@@ -27,6 +27,17 @@ constexpr EnglishText kEnglish[] = {
     {IDS_ASK_DEFAULT_TARGET, VLT("Failed to find the Backup Target folder. Would you like to "
                                  "change it to the default folder now?")},
     {IDS_ASK_BACKUP_NOW, VLT("Will you backup folder(s) and files(s) now?")},
+    {IDS_ERROR_READ_FOLDER, VLT("Failed to read the folder.")},
+    {IDS_ERROR_SAME_TARGET, VLT("Not backed up: another item of the same name is backed up "
+                                "into the same target folder.")},
+    {IDS_ERROR_TARGET_OVERLAP,
+     VLT("Not backed up: the item and the backup target lie inside one another.")},
+    {IDS_ERROR_KIND_CHANGED, VLT("Not backed up: the target holds a folder where the source "
+                                 "has a file, or a file where it has a folder.")},
+    {IDS_MSG_SAME_TARGET, VLT("\"%s\" cannot be added: it would be backed up into the same "
+                              "target folder as another item of the list.")},
+    {IDS_MSG_TARGET_OVERLAP, VLT("\"%s\" cannot be used: the backup target and a backup item "
+                                 "must not lie inside one another.")},
     {IDS_TITLE_APPLICATION, VLT("Vaultline")},
 };
 

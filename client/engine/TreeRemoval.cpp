@@ -3,20 +3,21 @@
 #include <vector>
 
 #include "client/engine/RunState.h"
-#include "core/fs/FileSystem.h"
 
 namespace vl {
 
-bool DeleteTree(IFileSystem& fs, const CRunState& run, const String& path, bool removeSelf) {
-  if (run.CancelRequested()) return true;
+FsResult DeleteTree(IFileSystem& fs, const CRunState& run, const String& path, bool removeSelf) {
+  if (run.CancelRequested()) return FsFailure(kSysRequestAborted);
   std::vector<FolderEntry> entries;
-  fs.ListFolder(path, entries);
+  const FsResult listed = fs.ListFolder(path, entries);
+  if (!listed) return listed;
   for (const FolderEntry& entry : entries) {
-    const bool removed = entry.isFolder ? DeleteTree(fs, run, entry.path, true)
-                                        : fs.RemoveFile(entry.path).Ok();
-    if (!removed) return false;
+    if (run.CancelRequested()) return FsFailure(kSysRequestAborted);
+    const FsResult removed =
+        entry.isFolder ? DeleteTree(fs, run, entry.path, true) : fs.RemoveFile(entry.path);
+    if (!removed) return removed;
   }
-  return !removeSelf || fs.RemoveFolder(path).Ok();
+  return removeSelf ? fs.RemoveFolder(path) : FsResult{};
 }
 
 }  // namespace vl

@@ -79,31 +79,40 @@ DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER totalSize, LARGE_INTEGER totalT
 
 }  // namespace
 
-bool FileSystemWin32::GetStatus(const String& path, FileStatus& status) const {
-  if (path.size() >= kMaxPathChars) return false;
+FsResult FileSystemWin32::GetStatus(const String& path, FileStatus& status) const {
+  if (path.size() >= kMaxPathChars) return FsFailure(ERROR_FILENAME_EXCED_RANGE);
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+    return FsFailure(GetLastError());
   status.attributes = data.dwFileAttributes;
   status.size = SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
   status.creationTime = LocalSecondsFromFileTime(data.ftCreationTime);
   status.lastAccessTime = LocalSecondsFromFileTime(data.ftLastAccessTime);
   status.lastWriteTime = LocalSecondsFromFileTime(data.ftLastWriteTime);
   NormalizeStatus(status);
-  return true;
+  return FsResult{};
 }
 
-bool FileSystemWin32::ListFolder(const String& folder, std::vector<FolderEntry>& entries) const {
+// A listing that breaks off part way (a dropped connection) is a failure, not a short folder:
+// the analysis would take the entries it never saw as deleted.
+FsResult FileSystemWin32::ListFolder(const String& folder,
+                                     std::vector<FolderEntry>& entries) const {
   entries.clear();
   WIN32_FIND_DATAW data{};
   FindHandle find;
   if (!find.First(model::JoinPath(folder, L"*.*"), data)) {
+    const DWORD code = GetLastError();
     // A drive root has no "." entry, so an empty one lists nothing at all.
-    return GetLastError() == ERROR_FILE_NOT_FOUND && IsExistingFolder(folder);
+    if (code == ERROR_FILE_NOT_FOUND && IsExistingFolder(folder)) return FsResult{};
+    return FsFailure(code == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : code);
   }
   do {
     if (!IsDotEntry(data.cFileName)) entries.push_back(MakeEntry(folder, data));
   } while (find.Next(data));
-  return true;
+  const DWORD end = GetLastError();
+  if (end == ERROR_NO_MORE_FILES) return FsResult{};
+  entries.clear();
+  return FsFailure(end);
 }
 
 bool FileSystemWin32::GetVolumeInfo(const String& root, VolumeInfo& info) const {

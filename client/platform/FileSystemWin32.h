@@ -9,8 +9,8 @@ namespace vl::platform {
 
 class FileSystemWin32 : public IFileSystem, public IDriveSet {
  public:
-  bool GetStatus(const String& path, FileStatus& status) const override;
-  bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  FsResult GetStatus(const String& path, FileStatus& status) const override;
+  FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
   FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,

@@ -86,6 +86,7 @@ class CDlgBackup : public CDialogSK,
 
   // IBackupDialogView (DlgBackupView.cpp).
   void ShowMessage(uint32_t textId) override;
+  void ShowMessageWith(uint32_t textId, const String& insert) override;
   bool AskYesNo(uint32_t textId, BoxIcon icon) override;
   void ClearItemList() override;
   int AddItemEntry(CSource* item) override;

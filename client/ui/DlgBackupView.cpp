@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "client/engine/TextFormat.h"
 #include "client/ui/DlgSyncReport.h"
 #include "client/ui/FolderBrowser.h"
 #include "client/ui/ShellOpen.h"
@@ -15,6 +16,10 @@ namespace vl {
 
 void CDlgBackup::ShowMessage(uint32_t textId) {
   AfxMessageBox(m_hWnd, m_texts.Text(textId), MB_OK | MB_ICONINFORMATION);
+}
+
+void CDlgBackup::ShowMessageWith(uint32_t textId, const String& insert) {
+  AfxMessageBox(m_hWnd, FormatText(m_texts.Text(textId), {insert}), MB_OK | MB_ICONINFORMATION);
 }
 
 bool CDlgBackup::AskYesNo(uint32_t textId, BoxIcon icon) {

@@ -77,6 +77,11 @@ struct FsResult {
   FsError error = FsError::None;
   uint32_t systemCode = 0;
   bool Ok() const { return error == FsError::None; }
+  explicit operator bool() const { return Ok(); }
+  // The system said the path does not exist. Anything else (access denied, a sharing
+  // violation, a device error) says nothing about existence: callers that would delete what
+  // is missing must never take such a failure for "missing".
+  bool Missing() const { return error == FsError::NotFound; }
 };
 
 // Windows error codes, so that the fake reports what the real calls report.
@@ -84,8 +89,10 @@ enum : uint32_t {
   kSysFileNotFound = 2,
   kSysPathNotFound = 3,
   kSysAccessDenied = 5,
+  kSysNotReady = 21,
   kSysSharingViolation = 32,
   kSysFileExists = 80,
+  kSysDiskFull = 112,
   kSysDirNotEmpty = 145,
   kSysAlreadyExists = 183,
   kSysFilenameTooLong = 206,
@@ -132,13 +139,14 @@ class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
 
-  // Status of one path in a single query; false when it does not exist, cannot be read or is
-  // kMaxPathChars long or longer. The status comes back normalized (NormalizeStatus).
-  virtual bool GetStatus(const String& path, FileStatus& status) const = 0;
+  // Status of one path in a single query. Fails when it does not exist (NotFound, also for a
+  // path kMaxPathChars long or longer) or cannot be read (the system's code). The status comes
+  // back normalized (NormalizeStatus).
+  virtual FsResult GetStatus(const String& path, FileStatus& status) const = 0;
 
-  // The entries of a folder in the file system's order; false (and no entries) when it cannot
-  // be listed.
-  virtual bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const = 0;
+  // The entries of a folder in the file system's order. Fails (with no entries) when it cannot
+  // be listed completely; an empty folder, a drive root included, lists with no entries.
+  virtual FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const = 0;
 
   // Volume information of a root such as C:\ or \\server\share\; false when the volume is
   // absent or root is not the root of one.

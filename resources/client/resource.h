@@ -21,7 +21,7 @@
 #define IDD_BACKUP 155        // the backup dialog (DlgBackup.rc2)
 #define IDD_SYNC_REPORT 173   // the report dialog (DlgSyncReport.rc2)
 
-// String table: the client's own texts use 100 to 184, the framework-style texts 57344 up.
+// String table: the client's own texts use 100 to 199, the framework-style texts 57344 up.
 // Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
 // fails instead of showing a made-up message. Each name carries the kind of its text: TIP_ a
 // tooltip, ASK_ a yes/no question, MSG_ a message box, ERROR_ an error record, STATUS_ the
@@ -71,6 +71,14 @@
 #define IDS_MSG_NAS_CONNECTED 176
 #define IDS_MSG_NAS_NOT_CONNECTED 177
 #define IDS_MSG_ONLY_FOLDERS 178
+// Refusals and error records that keep one item's backup from touching another's, and a
+// folder that could not be read.
+#define IDS_ERROR_READ_FOLDER 190
+#define IDS_ERROR_SAME_TARGET 191
+#define IDS_ERROR_TARGET_OVERLAP 192
+#define IDS_ERROR_KIND_CHANGED 193
+#define IDS_MSG_SAME_TARGET 194
+#define IDS_MSG_TARGET_OVERLAP 195
 #define IDS_TITLE_APPLICATION 57344
 #define IDS_TITLE_BROWSE_ITEM 57345
 

@@ -45,6 +45,8 @@ class PlanRunTest : public ::testing::Test {
   CSourceList items;
 };
 
+// A root's contents would go straight into the target folder beside the other items' copies,
+// so the root after them is refused with an error record instead of being merged with them.
 TEST_F(PlanRunTest, EveryExistingItemIsAnalysedInListOrderAndMissingOnesSkipped) {
   fs.AddFile(VLT("C:\\Docs\\a.txt"), 5, kWritten);
   fs.AddFile(VLT("C:\\q.xls"), 7, kWritten);
@@ -57,12 +59,12 @@ TEST_F(PlanRunTest, EveryExistingItemIsAnalysedInListOrderAndMissingOnesSkipped)
   EXPECT_EQ(Plan(false),
             "CREATE_FOLDER D new \"Docs\" 0 C:\\Docs > T:\\B\\Docs\n"
             "  NEW_FILE F new \"a.txt\" 5 C:\\Docs\\a.txt > T:\\B\\Docs\\a.txt\n"
-            "NEW_FILE F new \"q.xls\" 7 C:\\q.xls > T:\\B\\q.xls\n"
-            "EXISTING_FOLDER D old \"\" 0 E:\\ > T:\\B\n"
-            "  NEW_FILE F new \"p.jpg\" 9 E:\\p.jpg > T:\\B\\p.jpg\n");
-  EXPECT_EQ(view.statuses, (std::vector<String>{VLT("Analyzing : Docs"),
-                                                VLT("Analyzing : q.xls"),
-                                                VLT("Analyzing : E:\\")}));
+            "NEW_FILE F new \"q.xls\" 7 C:\\q.xls > T:\\B\\q.xls\n");
+  EXPECT_EQ(view.statuses,
+            (std::vector<String>{VLT("Analyzing : Docs"), VLT("Analyzing : q.xls")}));
+  ASSERT_EQ(engine.State().errorList.size(), 1u);
+  EXPECT_EQ(engine.State().errorList[0]->path, VLT("E:\\"));
+  EXPECT_EQ(engine.State().errorList[0]->message, texts.Text(IDS_ERROR_SAME_TARGET));
   EXPECT_EQ(items.GetAt(0).targetFolder, VLT("T:\\B"));
 }
 

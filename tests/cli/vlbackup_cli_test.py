@@ -78,7 +78,15 @@ def wine(program, *args, cwd=None, timeout=120):
                               timeout=timeout)
         out.seek(0)
         err.seek(0)
-        return subprocess.CompletedProcess(done.args, done.returncode, out.read(), err.read())
+        return subprocess.CompletedProcess(done.args, done.returncode, out.read(),
+                                           without_wine_notes(err.read()))
+
+
+def without_wine_notes(stderr):
+    """Wine itself writes notes such as 'wine: Read access denied for device ...' to the
+    program's stderr where a volume's device cannot be opened; they are not the program's."""
+    lines = stderr.splitlines(keepends=True)
+    return b"".join(line for line in lines if not line.startswith(b"wine: "))
 
 
 def vlbackup(*args, cwd=None):

@@ -44,9 +44,10 @@ TEST_F(FakeFileSystemTest, SharesAreVolumesWithSerialsAndSubfolders) {
   EXPECT_FALSE(fs.GetStatus(VLT("\\\\nas\\other\\a.txt"), status));
 }
 
-TEST_F(FakeFileSystemTest, AnEmptyRootCannotBeListedButAFilledOneCan) {
+TEST_F(FakeFileSystemTest, AnEmptyRootListsWithNoEntriesAndAFilledOneWithItsEntries) {
   std::vector<FolderEntry> entries;
-  EXPECT_FALSE(fs.ListFolder(VLT("C:\\"), entries));
+  EXPECT_TRUE(fs.ListFolder(VLT("C:\\"), entries));
+  EXPECT_TRUE(entries.empty());
   fs.AddFile(VLT("C:\\a.txt"), 1, 500);
   ASSERT_TRUE(fs.ListFolder(VLT("C:\\"), entries));
   EXPECT_EQ(entries.at(0).path, VLT("C:\\a.txt"));

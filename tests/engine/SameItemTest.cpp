@@ -83,12 +83,12 @@ TEST(SameItem, AddingStoresTheCanonicalPathAndRefusesEveryOtherSpelling) {
   fs.AddFolder(VLT("C:\\Work"));
   CSourceList items;
   CRunState run;
-  ASSERT_TRUE(AddSourceItem(items, VLT("C:/Work\\\\"), fs, run).added);
+  ASSERT_TRUE(AddSourceItem(items, VLT("C:/Work\\\\"), String(), fs, run).added);
   EXPECT_EQ(items.GetAt(0).path, VLT("C:\\Work"));
   EXPECT_EQ(items.GetAt(0).volumeSerial, 0xC0C0u);
   for (const Char* spelling : {VLT("C:\\Work"), VLT("c:\\work\\"), VLT("C:/WORK"),
                                VLT("C:\\Temp\\..\\Work")}) {
-    EXPECT_FALSE(AddSourceItem(items, spelling, fs, run).added) << ToUtf8(spelling);
+    EXPECT_FALSE(AddSourceItem(items, spelling, String(), fs, run).added) << ToUtf8(spelling);
   }
   EXPECT_EQ(items.GetCount(), 1u);
 }

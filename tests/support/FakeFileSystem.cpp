@@ -22,11 +22,6 @@ FsResult Fail(uint32_t systemCode) { return FsFailure(systemCode); }
 
 bool IsReadOnly(const FakeNode& node) { return (node.attributes & kAttrReadOnly) != 0; }
 
-bool IsDriveRoot(StringView folder) {
-  return (folder.size() == 2 || (folder.size() == 3 && folder[2] == VLT('\\'))) &&
-         folder[1] == VLT(':');
-}
-
 }  // namespace
 
 void FakeFileSystem::AddVolume(const String& root, uint32_t serial,
@@ -87,6 +82,10 @@ Char FakeFileSystem::LetterKey(Char letter) { return FoldCase(letter); }
 
 FsResult FakeFileSystem::Intercept(FakeOp op, const String& path, const String& other) {
   if (beforeChange) beforeChange(op, path);
+  return Injected(op, path, other);
+}
+
+FsResult FakeFileSystem::Injected(FakeOp op, const String& path, const String& other) const {
   for (const Failure& failure : m_failures) {
     if (failure.op != op) continue;
     if (EqualsNoCase(failure.path, path) || (!other.empty() && EqualsNoCase(failure.path, other)))
@@ -169,11 +168,13 @@ FakeNode* FakeFileSystem::NewEntryParent(const String& path, String& name,
   return parent;
 }
 
-bool FakeFileSystem::GetStatus(const String& path, FileStatus& status) const {
+FsResult FakeFileSystem::GetStatus(const String& path, FileStatus& status) const {
   m_statusLog.push_back(path);
+  const FsResult injected = Injected(FakeOp::Status, path);
+  if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
-  if (node == nullptr) return false;
+  if (node == nullptr) return Fail(code);
   status = FileStatus{};
   status.attributes = node->attributes | (node->isFolder ? uint32_t{kAttrDirectory} : 0u);
   status.size = node->isFolder ? 0 : node->content.size();
@@ -181,21 +182,26 @@ bool FakeFileSystem::GetStatus(const String& path, FileStatus& status) const {
   status.lastAccessTime = node->lastAccessTime;
   status.lastWriteTime = node->lastWriteTime;
   NormalizeStatus(status);
-  return true;
+  return FsResult{};
 }
 
-// An empty drive root lists as a failure, as on Windows: it has no "." or ".." to return.
-bool FakeFileSystem::ListFolder(const String& folder, std::vector<FolderEntry>& entries) const {
+FsResult FakeFileSystem::ListFolder(const String& folder,
+                                    std::vector<FolderEntry>& entries) const {
   m_listLog.push_back(folder);
   entries.clear();
+  const FsResult injected = Injected(FakeOp::List, folder);
+  if (!injected.Ok()) return injected;
   const size_t patternLength = folder.size() + kPatternSuffix - (EndsWithBackslash(folder) ? 1 : 0);
-  const FakeNode* node = patternLength < kMaxPathChars ? m_tree.Find(folder) : nullptr;
-  if (node == nullptr || !node->isFolder) return false;
+  if (patternLength >= kMaxPathChars) return Fail(kSysFilenameTooLong);
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(folder, code);
+  if (node == nullptr) return Fail(code);
+  if (!node->isFolder) return Fail(kSysNotADirectory);
   for (const auto& child : node->children) {
     entries.push_back(FolderEntry{child->name, model::JoinPath(folder, child->name),
                                   child->isFolder, child->isFolder ? 0 : child->content.size()});
   }
-  return !entries.empty() || !IsDriveRoot(folder);
+  return FsResult{};
 }
 
 bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {

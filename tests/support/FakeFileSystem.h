@@ -18,8 +18,19 @@
 
 namespace vl::test {
 
-// The changes the interface makes, for injected failures and the hook before each change.
-enum class FakeOp { CreateFolder, Copy, Move, RemoveFile, RemoveFolder, SetAttributes, SetTimes };
+// What the interface does, for injected failures; the hook before each change sees only the
+// changes (everything from CreateFolder on).
+enum class FakeOp {
+  Status,
+  List,
+  CreateFolder,
+  Copy,
+  Move,
+  RemoveFile,
+  RemoveFolder,
+  SetAttributes,
+  SetTimes,
+};
 
 struct FakeTimes {
   int64_t creation = 0;
@@ -46,7 +57,8 @@ class FakeFileSystem : public IFileSystem, public IDriveSet {
   void SetNow(int64_t localSeconds) { m_now = localSeconds; }
 
   // op fails with systemCode whenever it is asked about path (a copy or move about either of
-  // its two paths), until ClearFailures.
+  // its two paths), until ClearFailures. A status query or listing fails this way too, as an
+  // unreadable folder or a dropped network connection would make it.
   void InjectFailure(FakeOp op, const String& path, uint32_t systemCode);
   void ClearFailures() { m_failures.clear(); }
   // Called at the start of every change made through the interface, before the fake looks at
@@ -76,8 +88,8 @@ class FakeFileSystem : public IFileSystem, public IDriveSet {
   void ResetCounts();
 
   // IFileSystem
-  bool GetStatus(const String& path, FileStatus& status) const override;
-  bool ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  FsResult GetStatus(const String& path, FileStatus& status) const override;
+  FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
   FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,
@@ -102,6 +114,7 @@ class FakeFileSystem : public IFileSystem, public IDriveSet {
   static Char LetterKey(Char letter);
   // Runs the hook, then finds an injected failure for op on path or other.
   FsResult Intercept(FakeOp op, const String& path, const String& other = String());
+  FsResult Injected(FakeOp op, const String& path, const String& other = String()) const;
 
   FakeNode& MakeNode(const String& path, bool isFolder);
   FakeNode& Existing(const String& path) const;

@@ -45,6 +45,9 @@ class FakeBackupDialogView : public IBackupDialogView {
   int startCommands = 0;
 
   void ShowMessage(uint32_t textId) override { m_log.Add(MessageEntry(textId)); }
+  void ShowMessageWith(uint32_t textId, const String&) override {
+    m_log.Add(MessageEntry(textId));
+  }
   bool AskYesNo(uint32_t textId, BoxIcon icon) override {
     m_log.Add(AskEntry(textId, icon));
     if (onAsk) return onAsk(textId);

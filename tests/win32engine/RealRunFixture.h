@@ -58,7 +58,7 @@ class RealRunFixture : public ::testing::Test {
 
   // Adds the item as the dialog does, then lets the next run cover every item.
   void AddItem(const String& path) {
-    ASSERT_TRUE(AddSourceItem(items, path, fs, engine.State()).added);
+    ASSERT_TRUE(AddSourceItem(items, path, String(), fs, engine.State()).added);
     engine.State().runItemIndex = -1;
   }
 

@@ -1,5 +1,6 @@
 #include "client/ui/logic/BackupDialogLogic.h"
 
+#include "client/engine/ItemPlacement.h"
 #include "client/engine/PathUtil.h"
 #include "client/engine/SourceRecognition.h"
 #include "client/engine/SourceRegistration.h"
@@ -85,9 +86,14 @@ void CBackupDialogLogic::ShowTarget() {
 void CBackupDialogLogic::AddSourceItem(const String& path) {
   if (RunActive() || path.empty()) return;
   CSourceList& items = m_services.Items();
-  const AddSourceResult result = vl::AddSourceItem(items, path, m_fs, m_run.State());
-  if (!result.added) {
+  const String& target = m_services.Settings().m_strBackupPath;
+  const AddSourceResult result = vl::AddSourceItem(items, path, target, m_fs, m_run.State());
+  if (result.refusal == IDS_MSG_ALREADY_REGISTERED) {
     m_view.ShowMessage(IDS_MSG_ALREADY_REGISTERED);
+    return;
+  }
+  if (!result.added) {
+    m_view.ShowMessageWith(result.refusal, path);
     return;
   }
   const int entry = m_view.AddItemEntry(&items.GetAt(result.index));
@@ -175,6 +181,11 @@ void CBackupDialogLogic::ChooseTarget() {
   String chosen;
   if (!m_view.BrowseForFolder(IDS_TITLE_BROWSE_TARGET, settings.m_strBackupPath, chosen) ||
       chosen.empty()) {
+    return;
+  }
+  const TextId refusal = NewTargetRefusal(m_services.Items(), chosen);
+  if (refusal != 0) {
+    m_view.ShowMessageWith(refusal, chosen);
     return;
   }
   settings.m_strBackupPath = chosen;

@@ -24,6 +24,8 @@ class IBackupDialogView {
 
   // Message boxes with a string-table text; the title is the application's.
   virtual void ShowMessage(uint32_t textId) = 0;                 // OK, information icon
+  // The same with the text's %s filled with insert.
+  virtual void ShowMessageWith(uint32_t textId, const String& insert) = 0;
   virtual bool AskYesNo(uint32_t textId, BoxIcon icon) = 0;      // true for Yes
 
   // The item list (IDC_BACKUP_LIST): one entry per item, the record as its data (not owned).

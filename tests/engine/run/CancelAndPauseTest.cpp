@@ -5,6 +5,7 @@
 #include <chrono>
 #include <thread>
 
+#include "client/engine/PartialCopy.h"
 #include "tests/engine/run/RunFixture.h"
 
 namespace vl::test {
@@ -42,7 +43,7 @@ TEST_F(CancelTest, ACopyStopsThroughItsProgressRoutine) {
 
 TEST_F(CancelTest, BetweenFilesTheNextJobDoesNotStart) {
   fs.beforeChange = [this](FakeOp op, const String& path) {
-    if (op == FakeOp::SetTimes && path == kBigTarget) runner.RequestCancel();
+    if (op == FakeOp::Move && path == PartialCopyPath(kBigTarget)) runner.RequestCancel();
   };
   EXPECT_EQ(Run(), DONE_CANCELLED);
   EXPECT_TRUE(fs.Exists(kBigTarget));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "client/engine/JobActions.h"
+#include "client/engine/PartialCopy.h"
 #include "tests/engine/run/RunFixture.h"
 
 namespace vl::test {
@@ -69,12 +70,13 @@ TEST_F(FileCopyTest, ATargetThatAppearedAfterTheAnalysisIsNotReplaced) {
   fs.AddFileWithContent(kSource, "mine", kNew);
   fs.AddFolder(VLT("T:\\B\\Data"));
   AddItem(VLT("C:\\Data"));
-  fs.beforeChange = [this](FakeOp op, const String& path) {
-    if (op == FakeOp::Copy && path == kTarget) fs.AddFileWithContent(kTarget, "theirs", kOld);
+  fs.beforeChange = [this](FakeOp op, const String&) {
+    if (op == FakeOp::Copy) fs.AddFileWithContent(kTarget, "theirs", kOld);
   };
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
   EXPECT_EQ(fs.Content(kTarget), "theirs");
+  EXPECT_FALSE(fs.Exists(PartialCopyPath(kTarget)));
   EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{0, 0, 0, 0, 0, 1}));
   EXPECT_EQ(Stats().doneBytes, Stats().totalBytes);
 }
@@ -111,22 +113,81 @@ TEST_F(FileCopyTest, AnOldVersionThatCannotBeDeletedStaysInOverwriteMode) {
   EXPECT_EQ(fs.Content(kTarget), "old");
 }
 
-TEST_F(FileCopyTest, AFailedCopyAfterTheMoveLeavesTheHistoryCopy) {
+// The new version is complete before the old one moves: whatever fails on the way, the old
+// target is as it was (read-only bit included), no history copy is made and no partial copy
+// is left, and the record keeps the system's code.
+TEST_F(FileCopyTest, AFailedReplacementLeavesTheOldVersionExactlyAsItWas) {
+  const String partial = PartialCopyPath(kTarget);
+  const struct {
+    const char* what;
+    int32_t historyMode;
+    FakeOp op;
+    String path;
+    uint32_t code;
+  } cases[] = {
+      {"full disk, archive", 0, FakeOp::Copy, partial, kSysDiskFull},
+      {"full disk, overwrite", 1, FakeOp::Copy, partial, kSysDiskFull},
+      {"rename into place", 0, FakeOp::Move, partial, kSysAccessDenied},
+      {"history folder", 0, FakeOp::CreateFolder, VLT("T:\\B\\Data\\_VLHistory"),
+       kSysAccessDenied},
+  };
   AddChanged();
-  fs.InjectFailure(FakeOp::Copy, kTarget, kSysAccessDenied);
-  EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Stats().errorCount, 1);
-  EXPECT_FALSE(fs.Exists(kTarget));
-  EXPECT_EQ(fs.Content(kHistoryCopy), "old");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs.ClearFailures();
+    fs.SetRawAttributes(kTarget, kAttrReadOnly | kAttrArchive);
+    settings.historyMode = c.historyMode;
+    fs.InjectFailure(c.op, c.path, c.code);
+    EXPECT_EQ(Run(), DONE_OK);
+    ASSERT_EQ(State().errorList.size(), 1u);
+    EXPECT_EQ(State().errorList[0]->systemCode, c.code);
+    EXPECT_EQ(fs.Content(kTarget), "old");
+    FileStatus old;
+    ASSERT_TRUE(fs.GetStatus(kTarget, old));
+    EXPECT_EQ(old.attributes, uint32_t{kAttrReadOnly | kAttrArchive});
+    EXPECT_FALSE(fs.Exists(kHistoryCopy));
+    EXPECT_FALSE(fs.Exists(partial));
+  }
 }
 
-TEST_F(FileCopyTest, ASecondReplacementInTheSameSecondFails) {
+TEST_F(FileCopyTest, AHistoryFolderThatCannotBeMadeIsRecordedAsSuch) {
+  AddChanged();
+  fs.InjectFailure(FakeOp::CreateFolder, VLT("T:\\B\\Data\\_VLHistory"), kSysAccessDenied);
+  EXPECT_EQ(Run(), DONE_OK);
+  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{
+                          Error(VLT("T:\\B\\Data\\_VLHistory"), IDS_ERROR_CREATE_FOLDER)}));
+}
+
+TEST_F(FileCopyTest, ASecondReplacementInTheSameSecondTakesTheNextFreeName) {
   AddChanged();
   fs.AddFileWithContent(kHistoryCopy, "older", kOld);
+  fs.AddFileWithContent(VLT("T:\\B\\Data\\_VLHistory\\q1_VL20140305090702_2.xls"), "old2",
+                        kOld);
   EXPECT_EQ(Run(), DONE_OK);
-  EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(kSource, IDS_ERROR_COPY)}));
-  EXPECT_EQ(fs.Content(kTarget), "old");
+  EXPECT_TRUE(Errors().empty());
+  EXPECT_EQ(fs.Content(kTarget), "new version");
   EXPECT_EQ(fs.Content(kHistoryCopy), "older");
+  EXPECT_EQ(fs.Content(VLT("T:\\B\\Data\\_VLHistory\\q1_VL20140305090702_3.xls")), "old");
+}
+
+// What a killed run left is removed, never copied, moved to history or counted; the next copy
+// of the same file writes over it.
+TEST_F(FileCopyTest, APartialCopyLeftByAKilledRunIsRemovedByTheNextRun) {
+  fs.AddFileWithContent(kSource, "same", kOld);
+  fs.AddFileWithContent(kTarget, "same", kOld);
+  fs.AddFileWithContent(PartialCopyPath(kTarget), "fragment", kNew);
+  fs.AddFileWithContent(VLT("C:\\Data\\b.txt"), "b", kNew);
+  fs.AddFileWithContent(VLT("T:\\B\\Data\\b.txt.~VLPART"), "frag", kNew);
+  fs.SetRawAttributes(VLT("T:\\B\\Data\\b.txt.~VLPART"), kAttrReadOnly);
+  AddItem(VLT("C:\\Data"));
+  EXPECT_EQ(Run(), DONE_OK);
+  EXPECT_TRUE(Errors().empty());
+  EXPECT_FALSE(fs.Exists(PartialCopyPath(kTarget)));
+  EXPECT_FALSE(fs.Exists(VLT("T:\\B\\Data\\b.txt.~VLPART")));
+  EXPECT_EQ(fs.Content(VLT("T:\\B\\Data\\b.txt")), "b");
+  EXPECT_FALSE(fs.Exists(VLT("T:\\B\\Data\\_VLHistory")));
+  EXPECT_EQ(CountsOf(Stats()), (ExecutionCounts{0, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(Stats().fileCount, 1);
 }
 
 TEST_F(FileCopyTest, TheCopyTakesAllThreeTimesOfTheSource) {

@@ -9,6 +9,7 @@
 #include "client/engine/TargetCheck.h"
 #include "client/model/Settings.h"
 #include "client/model/SourceList.h"
+#include "core/text/Utf.h"
 #include "tests/support/FakeFileSystem.h"
 
 namespace vl::test {
@@ -142,7 +143,9 @@ TEST_F(RecognitionTest, RecognizeAllCountsAndMarksEveryItem) {
 
 class AddSourceTest : public RecognitionTest {
  protected:
-  AddSourceResult Add(const String& path) { return AddSourceItem(items, path, fs, run); }
+  AddSourceResult Add(const String& path, const String& target = VLT("T:\\B")) {
+    return AddSourceItem(items, path, target, fs, run);
+  }
 
   CSourceList items;
   CRunState run;
@@ -168,10 +171,29 @@ TEST_F(AddSourceTest, TheSameFolderInOtherLetterCaseIsRefused) {
   EXPECT_EQ(run.runItemIndex, -1);
 }
 
-TEST_F(AddSourceTest, TheSamePathOnAnotherVolumeIsASecondItem) {
+// The same path on another disk is another item, but its copy would land in the same target
+// folder as the first one's; so would any folder of the same name, and a root's contents.
+TEST_F(AddSourceTest, AnItemWhoseCopyWouldShareATargetFolderIsRefused) {
+  fs.AddFolder(VLT("C:\\home1\\Documents"));
+  fs.AddFolder(VLT("C:\\home2\\DOCUMENTS"));
   ASSERT_TRUE(Add(VLT("C:\\Work")).added);
+  ASSERT_TRUE(Add(VLT("C:\\home1\\Documents")).added);
   items.GetAt(0).volumeSerial = 0x1111;  // added when another disk was C:
-  EXPECT_TRUE(Add(VLT("C:\\Work")).added);
+  const struct {
+    const Char* path;
+    TextId refusal;
+  } cases[] = {
+      {VLT("C:\\Work"), IDS_MSG_SAME_TARGET},
+      {VLT("C:\\home2\\DOCUMENTS"), IDS_MSG_SAME_TARGET},
+      {VLT("C:\\"), IDS_MSG_SAME_TARGET},
+      {VLT("T:\\B\\Inner"), IDS_MSG_TARGET_OVERLAP},
+      {VLT("T:\\"), IDS_MSG_TARGET_OVERLAP},
+  };
+  for (const auto& c : cases) {
+    const AddSourceResult result = Add(c.path);
+    EXPECT_FALSE(result.added) << ToUtf8(c.path);
+    EXPECT_EQ(result.refusal, c.refusal) << ToUtf8(c.path);
+  }
   EXPECT_EQ(items.GetCount(), 2u);
 }
 

@@ -89,11 +89,14 @@ TEST_F(DeleteTreeTest, RemovesEverythingBelowAndTheFolderWhenAsked) {
   EXPECT_FALSE(fs.Exists(VLT("T:\\X")));
 }
 
-TEST_F(DeleteTreeTest, AnEmptyFolderGoesAndAMissingOneFailsOnlyWhenItWasToGo) {
+TEST_F(DeleteTreeTest, AnEmptyFolderGoesAndOneThatCannotBeListedFailsWithItsCode) {
   fs.AddFolder(VLT("T:\\Empty"));
   EXPECT_TRUE(DeleteTree(fs, State(), VLT("T:\\Empty"), true));
-  EXPECT_FALSE(DeleteTree(fs, State(), VLT("T:\\Missing"), true));
-  EXPECT_TRUE(DeleteTree(fs, State(), VLT("T:\\Missing"), false));
+  EXPECT_TRUE(DeleteTree(fs, State(), VLT("T:\\Missing"), false).Missing());
+  fs.InjectFailure(FakeOp::List, VLT("T:\\X\\sub"), kSysAccessDenied);
+  const FsResult denied = DeleteTree(fs, State(), VLT("T:\\X"), true);
+  EXPECT_EQ(denied.systemCode, kSysAccessDenied);
+  EXPECT_TRUE(fs.Exists(VLT("T:\\X\\sub\\b.txt"))) << "an unread folder is never empty";
 }
 
 TEST_F(DeleteTreeTest, AReadOnlyFileDeepDownFailsTheWholeTree) {
@@ -102,10 +105,16 @@ TEST_F(DeleteTreeTest, AReadOnlyFileDeepDownFailsTheWholeTree) {
   EXPECT_TRUE(fs.Exists(VLT("T:\\X\\sub\\b.txt")));
 }
 
-TEST_F(DeleteTreeTest, ACancelledRunDeletesNothingMore) {
-  State().cancelRequested = true;
-  EXPECT_TRUE(DeleteTree(fs, State(), VLT("T:\\X"), true));
-  EXPECT_TRUE(fs.Exists(VLT("T:\\X\\a.txt")));
+// The cancel is seen at the next entry, and the result says cancelled, never success.
+TEST_F(DeleteTreeTest, ACancelledRunStopsAtTheNextEntryAndSaysSo) {
+  fs.beforeChange = [this](FakeOp op, const String&) {
+    if (op == FakeOp::RemoveFile) State().cancelRequested = true;
+  };
+  const FsResult removed = DeleteTree(fs, State(), VLT("T:\\X"), true);
+  EXPECT_EQ(removed.error, FsError::Cancelled);
+  EXPECT_TRUE(fs.Exists(VLT("T:\\X")));
+  EXPECT_EQ(fs.Exists(VLT("T:\\X\\a.txt")) + fs.Exists(VLT("T:\\X\\sub\\b.txt")), 1)
+      << "one file went before the cancel was seen";
 }
 
 }  // namespace
