@@ -18,9 +18,12 @@ bool IsUncPath(StringView path) {
 
 String DriveRoot(Char letter) { return String{letter, VLT(':'), VLT('\\')}; }
 
-bool StatusReadable(const IFileSystem& fs, const String& path) {
+// An item the system refuses to show is here all the same: the run must report it, not skip
+// it as absent. A drive that is not ready, or a path that is not found, is not here.
+bool IsPresent(const IFileSystem& fs, const String& path) {
   FileStatus status;
-  return fs.GetStatus(path, status).Ok();
+  const FsResult found = fs.GetStatus(path, status);
+  return found.Ok() || found.error == FsError::AccessDenied;
 }
 
 bool Settle(CSource& item, bool recognized) {
@@ -56,13 +59,13 @@ Char FindDriveWithSerial(const IFileSystem& fs, const IDriveSet& drives, uint32_
 
 bool RecognizeOnDrive(CSource& item, const IFileSystem& fs, const IDriveSet& drives) {
   if (VolumeHasSerial(fs, VolumeRootOf(item.path), item.volumeSerial) &&
-      StatusReadable(fs, item.path)) {
+      IsPresent(fs, item.path)) {
     return Settle(item, true);
   }
   const Char letter = FindDriveWithSerial(fs, drives, item.volumeSerial);
   if (letter != 0 && !item.path.empty()) item.path[0] = letter;
   // Without a match the stored path still counts when it exists, whatever volume holds it.
-  return Settle(item, StatusReadable(fs, item.path));
+  return Settle(item, IsPresent(fs, item.path));
 }
 
 }  // namespace
@@ -82,7 +85,7 @@ uint32_t VolumeSerialOf(const IFileSystem& fs, StringView path) {
 }
 
 bool RecognizeSource(CSource& item, const IFileSystem& fs, const IDriveSet& drives) {
-  if (item.volumeSerial == 0) return Settle(item, StatusReadable(fs, item.path));
+  if (item.volumeSerial == 0) return Settle(item, IsPresent(fs, item.path));
   if (IsUncPath(item.path)) return RecognizeShare(item, fs);
   return RecognizeOnDrive(item, fs, drives);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/text/Utf.h"
 #include "tests/engine/AnalyserFixture.h"
+#include "tests/support/ErrorRecords.h"
 
 namespace vl::test {
 namespace {
@@ -70,14 +72,47 @@ TEST_F(AnalyserTest, AChangedSingleFileIsReplacedAndAnUnchangedOneLeftAlone) {
   EXPECT_EQ(Analyse(VLT("C:\\Work\\q2.xls"), VLT("T:\\B"), true), "");
 }
 
-TEST_F(AnalyserTest, KindsThatDisagreeProduceNothing) {
+// A file where the target has a folder (or the other way round) is never silently skipped: a
+// normal run records it, a synchronizing one replaces the target entry, deletion first.
+TEST_F(AnalyserTest, AKindChangeIsAnErrorAndSynchronizingReplacesTheTargetEntry) {
   fs.AddFolder(VLT("C:\\Docs"));
   fs.AddFile(VLT("T:\\B\\Docs"), 1, kWritten);
-  EXPECT_EQ(Analyse(VLT("C:\\Docs")), "") << "a folder item whose target is a file";
-  fs.AddFile(VLT("C:\\Work\\a.txt"), 1, kWritten + 5);
-  fs.AddFolder(VLT("T:\\B\\Work\\a.txt"));
-  EXPECT_EQ(Analyse(VLT("C:\\Work")), "EXISTING_FOLDER D old \"Work\" 0 C:\\Work > T:\\B\\Work\n")
-      << "a source file whose target is a folder";
+  fs.AddFile(VLT("C:\\Work\\a.txt"), 2, kWritten + 5);
+  fs.AddFile(VLT("T:\\B\\Work\\a.txt\\old.txt"), 3, kWritten);
+  fs.AddFile(VLT("C:\\Work\\sub\\s.txt"), 4, kWritten);
+  fs.AddFile(VLT("T:\\B\\Work\\sub"), 5, kWritten);
+  const struct {
+    const Char* item;
+    std::vector<const Char*> clashes;
+    const char* synchronized;
+  } cases[] = {
+      {VLT("C:\\Docs"), {VLT("C:\\Docs")},
+       "DELETE_FILE F new \"Docs\" 1 C:\\Docs > T:\\B\\Docs\n"
+       "CREATE_FOLDER D new \"Docs\" 0 C:\\Docs > T:\\B\\Docs\n"},
+      {VLT("C:\\Work"), {VLT("C:\\Work\\a.txt"), VLT("C:\\Work\\sub")},
+       "EXISTING_FOLDER D old \"Work\" 0 C:\\Work > T:\\B\\Work\n"
+       "  DELETE_FOLDER D new \"a.txt\" 0 C:\\Work\\a.txt > T:\\B\\Work\\a.txt\n"
+       "    DELETE_FILE F new \"old.txt\" 3 C:\\Work\\a.txt\\old.txt > "
+       "T:\\B\\Work\\a.txt\\old.txt\n"
+       "  NEW_FILE F new \"a.txt\" 2 C:\\Work\\a.txt > T:\\B\\Work\\a.txt\n"
+       "  DELETE_FILE F new \"sub\" 5 C:\\Work\\sub > T:\\B\\Work\\sub\n"
+       "  CREATE_FOLDER D new \"sub\" 0 C:\\Work\\sub > T:\\B\\Work\\sub\n"
+       "    NEW_FILE F new \"s.txt\" 4 C:\\Work\\sub\\s.txt > T:\\B\\Work\\sub\\s.txt\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(ToUtf8(c.item));
+    engine.State().ClearLists();
+    const std::string normal = Analyse(c.item);
+    EXPECT_EQ(normal.find("NEW_"), std::string::npos) << normal;
+    std::vector<ErrorRecord> expected;
+    for (const Char* path : c.clashes) {
+      expected.push_back(ExpectedError(path, IDS_ERROR_KIND_CHANGED));
+    }
+    EXPECT_EQ(ErrorRecords(engine.State()), expected);
+    engine.State().ClearLists();
+    EXPECT_EQ(Analyse(c.item, VLT("T:\\B"), true), c.synchronized);
+    EXPECT_TRUE(engine.State().errorList.empty());
+  }
 }
 
 TEST_F(AnalyserTest, WithoutSynchronizingTargetOnlyEntriesStay) {
