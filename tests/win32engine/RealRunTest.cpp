@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "client/engine/PartialCopy.h"
 #include "tests/win32engine/RealRunFixture.h"
 #include "win32/handles/FileHandle.h"
 
@@ -114,13 +115,14 @@ TEST_F(RealRunTest, ATargetThatAppearsAfterTheAnalysisIsNotReplaced) {
   MakeFolder(data);
   MakeFile(data + L"\\a.txt", "mine", kOld);
   AddItem(data);
-  // After the copy has looked for an old version to put aside, just before it copies.
+  // Just before the new version is written under its partial name.
   fs.beforeCopy = [this](const String& to) {
-    if (to == copy + L"\\a.txt") MakeFile(to, "theirs", kOld);
+    if (to == PartialCopyPath(copy + L"\\a.txt")) MakeFile(copy + L"\\a.txt", "theirs", kOld);
   };
   EXPECT_EQ(Run(), DONE_OK);
   EXPECT_EQ(Errors(), (std::vector<ErrorRecord>{Error(data + L"\\a.txt", IDS_ERROR_COPY)}));
   EXPECT_EQ(FileText(copy + L"\\a.txt"), "theirs");
+  EXPECT_FALSE(PathIsFile(PartialCopyPath(copy + L"\\a.txt")));
 }
 
 TEST_F(RealRunTest, ASynchronizingRunDeletesWhatTheSourceNoLongerHas) {
