@@ -120,6 +120,20 @@ TEST_F(AddTest, TheSameFolderInOtherLettersIsRefused) {
   EXPECT_EQ(view.entries.size(), 1u);
 }
 
+// Dropped or browsed, an item whose copy would land beside another's in one target folder, or
+// that lies inside the target, is refused with the reason and the path.
+TEST_F(AddTest, ItemsThatWouldShareATargetFolderOrLieInTheTargetAreRefused) {
+  fs.AddFolder(VLT("C:\\Other\\work"));
+  fs.AddFolder(VLT("T:\\B\\Inside"));
+  view.answers = {false};
+  logic.AddSourceItem(VLT("C:\\Work"));
+  log.Clear();
+  logic.AddDroppedPaths({VLT("C:\\Other\\work"), VLT("T:\\B\\Inside")});
+  EXPECT_EQ(log.Entries(),
+            (Log{MessageEntry(IDS_MSG_SAME_TARGET), MessageEntry(IDS_MSG_TARGET_OVERLAP)}));
+  EXPECT_EQ(services.items.GetCount(), 1u);
+}
+
 TEST_F(AddTest, BrowsingAddsTheChosenFolder) {
   view.browseResult = String(VLT("C:\\Work"));
   view.answers = {false};
@@ -295,6 +309,15 @@ TEST_F(ChooseTargetTest, TheChosenFolderIsSavedAndShownInTheColourItHad) {
   EXPECT_EQ(services.settings.m_strBackupPath, VLT("C:\\Nowhere"));
   EXPECT_EQ(services.backupFolder, VLT("C:\\Nowhere"));
   EXPECT_EQ(services.targetReady, 0) << "the new target is not checked";
+}
+
+TEST_F(ChooseTargetTest, ATargetInsideAnItemIsRefusedAndTheOldOneKept) {
+  services.items.AddTail(std::make_unique<CSource>()).path = VLT("C:\\Docs");
+  view.browseResult = String(VLT("C:\\Docs\\Backup"));
+  logic.ChooseTarget();
+  EXPECT_EQ(log.Entries(), (Log{BrowseEntry(IDS_TITLE_BROWSE_TARGET, VLT("T:\\B")),
+                                MessageEntry(IDS_MSG_TARGET_OVERLAP)}));
+  EXPECT_EQ(services.settings.m_strBackupPath, VLT("T:\\B"));
 }
 
 TEST_F(ChooseTargetTest, ABrowserClosedWithoutAChoiceChangesNothing) {
