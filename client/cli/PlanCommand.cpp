@@ -22,12 +22,18 @@ LineProgressView MakeStatusView() {
   return LineProgressView([](const String& line) { WriteErr(line + VLT("\n")); });
 }
 
-void PrintPlan(const CRunState& state, const PlanOptions& options) {
+// What the analysis could not look at (a folder it could not read, an item it refuses) makes
+// the plan incomplete: each goes to stderr, and the status says so.
+int PrintPlan(const CRunState& state, const PlanOptions& options) {
   if (options.json) {
     WritePlanJson(state.jobList, state.stats, [](const std::string& utf8) { WriteOut(utf8); });
   } else {
     WriteOut(RunStatsText(state.stats));
   }
+  for (const auto& error : state.errorList) {
+    WriteErr(VLT("vlbackup: ") + error->path + VLT(": ") + error->message + VLT("\n"));
+  }
+  return state.errorList.empty() ? kExitOk : kExitErrors;
 }
 
 }  // namespace
@@ -51,8 +57,7 @@ int RunPlan(const CliCommand& command) {
   PlanItems(engine, set.items, PlanTargetFolder(set.doc.m_settings, set.dataFolder),
             options.synchronize);
   stats.endTime = clock.NowUtcSeconds();
-  PrintPlan(engine.State(), options);
-  return kExitOk;
+  return PrintPlan(engine.State(), options);
 }
 
 }  // namespace vl
