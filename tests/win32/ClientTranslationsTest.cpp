@@ -82,6 +82,21 @@ const std::map<UINT, String>& EnglishTexts() {
       {IDS_MSG_NAS_NOT_CONNECTED,
        L"NAS was not connected successfully. Please check connection info or status"},
       {IDS_MSG_ONLY_FOLDERS, L"You can add only folders on the list."},
+      {IDS_ERROR_READ_FOLDER, L"Failed to read the folder."},
+      {IDS_ERROR_SAME_TARGET,
+       L"Not backed up: another item of the same name is backed up into the same target "
+       L"folder."},
+      {IDS_ERROR_TARGET_OVERLAP,
+       L"Not backed up: the item and the backup target lie inside one another."},
+      {IDS_ERROR_KIND_CHANGED,
+       L"Not backed up: the target holds a folder where the source has a file, or a file "
+       L"where it has a folder."},
+      {IDS_MSG_SAME_TARGET,
+       L"\"%s\" cannot be added: it would be backed up into the same target folder as "
+       L"another item of the list."},
+      {IDS_MSG_TARGET_OVERLAP,
+       L"\"%s\" cannot be used: the backup target and a backup item must not lie inside "
+       L"one another."},
       {IDS_TITLE_APPLICATION, L"Vaultline"},
       {IDS_TITLE_BROWSE_ITEM,
        L"You can select folders only. If you add file(s), drag and drop file(s) to the "
