@@ -43,8 +43,4 @@ bool CBackupEngine::AnalyseListedItem(CSourceList& items, size_t index,
   return true;
 }
 
-String CBackupEngine::MakeHistoryName(const String& targetPath) {
-  return vl::MakeHistoryName(m_fs, m_clock, targetPath);
-}
-
 }  // namespace vl

@@ -42,8 +42,6 @@ class CBackupEngine {
   // item was analysed.
   bool AnalyseListedItem(CSourceList& items, size_t index, const String& targetFolder,
                          bool synchronize);
-  // The history path for the file at targetPath, stamped now; creates the history folder.
-  String MakeHistoryName(const String& targetPath);
 
  private:
   IFileSystem& m_fs;

@@ -54,13 +54,6 @@ String HistoryFolderOf(const String& targetPath) {
   return model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
 }
 
-String MakeHistoryName(IFileSystem& fs, const IClock& clock, const String& targetPath) {
-  const String history = HistoryFolderOf(targetPath);
-  fs.CreateFolder(history);
-  const String stamp = HistoryStamp(clock.NowLocal());
-  return model::JoinPath(history, HistoryFileName(PathLastPart(targetPath), stamp));
-}
-
 HistoryMove MoveToHistory(IFileSystem& fs, const IClock& clock, const String& targetPath) {
   HistoryMove move;
   move.folder = HistoryFolderOf(targetPath);

@@ -35,9 +35,4 @@ struct HistoryMove {
 // stamped with the clock's current time, or the next free number where that name is taken.
 HistoryMove MoveToHistory(IFileSystem& fs, const IClock& clock, const String& targetPath);
 
-// The full path for the history copy of the file at targetPath, stamped with the clock's
-// current time. Creates the history folder (one level) first; a failure there is left for the
-// move that follows to report.
-String MakeHistoryName(IFileSystem& fs, const IClock& clock, const String& targetPath);
-
 }  // namespace vl

@@ -10,6 +10,7 @@ namespace {
 
 using test::FakeClock;
 using test::FakeFileSystem;
+using test::FakeOp;
 
 class HistoryTest : public ::testing::Test {
  protected:
@@ -21,7 +22,14 @@ class HistoryTest : public ::testing::Test {
     clock.now = LocalTime{2014, 3, 5, 9, 7, 2};
   }
 
-  String HistoryOf(const String& targetPath) { return MakeHistoryName(fs, clock, targetPath); }
+  // Where the file at targetPath (made here when missing) goes when it is replaced.
+  String HistoryOf(const String& targetPath) {
+    if (!fs.Exists(targetPath)) fs.AddFile(targetPath, 1, 0);
+    const HistoryMove move = MoveToHistory(fs, clock, targetPath);
+    EXPECT_TRUE(move.result.Ok());
+    EXPECT_FALSE(fs.Exists(targetPath));
+    return move.historyPath;
+  }
 
   FakeFileSystem fs;
   FakeClock clock;
@@ -73,10 +81,25 @@ TEST_F(HistoryTest, ReplacementsOneSecondApartGetDifferentNames) {
   EXPECT_EQ(second, VLT("D:\\Reports\\_VLHistory\\q1_VL20140305090703.xls"));
 }
 
-TEST_F(HistoryTest, AFolderThatCannotBeCreatedStillGivesTheName) {
-  EXPECT_EQ(HistoryOf(VLT("D:\\Missing\\q1.xls")),
-            VLT("D:\\Missing\\_VLHistory\\q1_VL20140305090702.xls"));
-  EXPECT_FALSE(fs.Exists(VLT("D:\\Missing")));
+TEST_F(HistoryTest, AFolderThatCannotBeCreatedIsReportedAsSuchAndTheFileStays) {
+  fs.AddFile(VLT("D:\\Reports\\q1.xls"), 1, 0);
+  fs.InjectFailure(FakeOp::CreateFolder, VLT("D:\\Reports\\_VLHistory"), kSysAccessDenied);
+  const HistoryMove move = MoveToHistory(fs, clock, VLT("D:\\Reports\\q1.xls"));
+  EXPECT_TRUE(move.folderFailed);
+  EXPECT_EQ(move.result.systemCode, kSysAccessDenied);
+  EXPECT_EQ(move.folder, VLT("D:\\Reports\\_VLHistory"));
+  EXPECT_TRUE(fs.Exists(VLT("D:\\Reports\\q1.xls")));
+}
+
+TEST_F(HistoryTest, ANameTheSameSecondTookGetsTheNextFreeNumber) {
+  EXPECT_EQ(HistoryOf(VLT("D:\\Reports\\q1.xls")),
+            VLT("D:\\Reports\\_VLHistory\\q1_VL20140305090702.xls"));
+  EXPECT_EQ(HistoryOf(VLT("D:\\Reports\\q1.xls")),
+            VLT("D:\\Reports\\_VLHistory\\q1_VL20140305090702_2.xls"));
+  EXPECT_EQ(HistoryOf(VLT("D:\\Reports\\Makefile")),
+            VLT("D:\\Reports\\_VLHistory\\Makefile_VL20140305090702"));
+  EXPECT_EQ(HistoryOf(VLT("D:\\Reports\\Makefile")),
+            VLT("D:\\Reports\\_VLHistory\\Makefile_VL20140305090702_2"));
 }
 
 TEST(HistoryStamp, PadsEveryFieldToItsWidth) {
