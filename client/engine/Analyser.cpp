@@ -228,8 +228,18 @@ void CAnalyser::FillBothFolders(const String& sourcePath, const String& targetPa
   if (!ListOrRecord(sourcePath, sourceEntries) || !ListOrRecord(targetPath, targetEntries)) return;
   const FolderIndex source(sourcePath, std::move(sourceEntries));
   const FolderIndex target(targetPath, std::move(targetEntries));
+  RemovePartials(target, folder);
   CopyPass(source, target, folder, item);
   DeletePass(source, target, folder, item);
+}
+
+// Before the copies, which write under the same names.
+void CAnalyser::RemovePartials(const FolderIndex& target, CJobItem& folder) {
+  for (const FolderEntry& entry : target.Entries()) {
+    if (!entry.isFolder && IsPartialCopyName(entry.name)) {
+      AppendPartialRemoval(folder.children, entry);
+    }
+  }
 }
 
 void CAnalyser::CopyPass(const FolderIndex& source, const FolderIndex& target, CJobItem& folder,
@@ -270,17 +280,15 @@ void CAnalyser::CompareFile(const FolderEntry& entry, const FolderIndex& target,
   }
 }
 
-// Partial copies go in every run. Only a synchronizing run deletes the user's entries; it also
-// deletes history folders, which the source never has. An entry the source lists counts as
-// present whatever its path's length: only a complete listing that lacks it says it is gone.
+// Only a synchronizing run deletes; it also deletes history folders, which the source never
+// has. An entry the source lists counts as present whatever its path's length: only a complete
+// listing that lacks it says it is gone.
 void CAnalyser::DeletePass(const FolderIndex& source, const FolderIndex& target,
                            CJobItem& folder, const CSource& item) {
+  if (!item.mirror) return;
   for (const FolderEntry& entry : target.Entries()) {
-    if (!entry.isFolder && IsPartialCopyName(entry.name)) {
-      AppendPartialRemoval(folder.children, entry);
-      continue;
-    }
-    if (!item.mirror || source.Listed(entry.name) != nullptr) continue;
+    if (source.Listed(entry.name) != nullptr) continue;
+    if (!entry.isFolder && IsPartialCopyName(entry.name)) continue;
     const String sourcePath = model::JoinPath(source.Folder(), entry.name);
     if (entry.isFolder) {
       WalkTargetOnlyFolder(sourcePath, entry.name, target.Folder(), folder.children, item,

@@ -77,6 +77,7 @@ class CAnalyser {
                      const CSource& item);
   void FillBothFolders(const String& sourcePath, const String& targetPath, CJobItem& folder,
                        const CSource& item);
+  void RemovePartials(const FolderIndex& target, CJobItem& folder);
   void CopyPass(const FolderIndex& source, const FolderIndex& target, CJobItem& folder,
                 const CSource& item);
   void CompareFolder(const FolderEntry& entry, const FolderIndex& target, JobList& list,

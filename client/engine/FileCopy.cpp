@@ -27,9 +27,9 @@ void CopyTimes(IFileSystem& fs, const String& source, const String& copy) {
   fs.SetFileTimes(copy, status.creationTime, status.lastAccessTime, status.lastWriteTime);
 }
 
+// What a killed run left under the partial name went in a job of its own before this one.
 FsResult WritePartial(CBackupEngine& engine, const CJobItem& job, const String& partial) {
   IFileSystem& fs = engine.FileSystem();
-  RemovePartialCopy(fs, partial);  // what a killed run left
   CRunState& state = engine.State();
   CRunProgress& progress = engine.Progress();
   const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
@@ -67,8 +67,7 @@ CopyFailure PutInPlace(CBackupEngine& engine, const CJobItem& job, const String&
                        int32_t historyMode) {
   IFileSystem& fs = engine.FileSystem();
   FileStatus old;
-  const bool replacing = fs.GetStatus(job.targetPath, old) && !old.IsFolder();
-  if (!replacing || (job.action & JOB_NEW_FILE) != 0) {
+  if ((job.action & JOB_NEW_FILE) != 0 || !fs.GetStatus(job.targetPath, old) || old.IsFolder()) {
     return Failed(fs.MoveFileTo(partial, job.targetPath));
   }
   String historyPath;
