@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "client/engine/ItemPath.h"
+#include "client/engine/ItemPlacement.h"
 #include "client/engine/RunState.h"
 #include "client/engine/SourceRegistration.h"
 #include "client/model/SourceList.h"
@@ -91,6 +92,30 @@ TEST(SameItem, AddingStoresTheCanonicalPathAndRefusesEveryOtherSpelling) {
     EXPECT_FALSE(AddSourceItem(items, spelling, String(), fs, run).added) << ToUtf8(spelling);
   }
   EXPECT_EQ(items.GetCount(), 1u);
+}
+
+// Nesting is judged on the canonical spelling, at whole names: D:\Data2 is not inside D:\Data.
+TEST(SameItem, InsideMeansTheSameFolderOrBelowItInAnySpelling) {
+  const struct {
+    const Char* inner;
+    const Char* outer;
+    bool inside;
+  } cases[] = {
+      {VLT("D:\\Data\\Backup"), VLT("d:\\DATA"), true},
+      {VLT("D:\\Data"), VLT("D:\\Data\\"), true},
+      {VLT("D:/Data/x/../Backup"), VLT("D:\\Data"), true},
+      {VLT("D:\\Data2"), VLT("D:\\Data"), false},
+      {VLT("D:\\Dat"), VLT("D:\\Data"), false},
+      {VLT("D:\\Data"), VLT("D:\\"), true},
+      {VLT("E:\\Data"), VLT("D:\\"), false},
+      {VLT("\\\\nas\\share\\B\\x"), VLT("\\\\NAS\\share\\b"), true},
+      {VLT("\\\\nas\\share2"), VLT("\\\\nas\\share"), false},
+      {VLT("D:\\Data"), VLT(""), false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsSameOrInside(c.inner, c.outer), c.inside)
+        << ToUtf8(c.inner) << " in " << ToUtf8(c.outer);
+  }
 }
 
 }  // namespace
