@@ -17,15 +17,23 @@
 #include "client/engine/TextProvider.h"
 #include "client/platform/FileSystemWin32.h"
 #include "win32/ResourceTexts.h"
+#include "win32/SystemMessage.h"
 
 namespace vl {
 namespace {
 
+// The backup dialog's checks before a run: an item to back up and a target to back up into.
+bool ReadyToRun(LoadedSet& set, const RunOptions& options, platform::FileSystemWin32& fs,
+                const ITextProvider& texts, RunSettings& settings) {
+  if (!HasItemToRun(set.items, options.itemIndex, fs, texts)) return false;
+  settings = RunSettingsFrom(set.doc.m_settings);
+  return PrepareTarget(fs, set.doc.m_settings.m_strBackupPath, set.dataFolder,
+                       settings.targetFolder);
+}
+
 // The run happens on this thread; Ctrl+C reaches the runner from the console's own thread.
 RunCompletion Execute(CBackupEngine& engine, platform::FileSystemWin32& fs, LoadedSet& set,
-                      const RunOptions& options) {
-  RunSettings settings = RunSettingsFrom(set.doc.m_settings);
-  settings.targetFolder = PrepareTarget(fs, settings.targetFolder, set.dataFolder);
+                      const RunSettings& settings, const RunOptions& options) {
   engine.State().runItemIndex = options.itemIndex;
   engine.State().synchronize = options.synchronize;
   NullRunObserver observer;
@@ -37,7 +45,7 @@ RunCompletion Execute(CBackupEngine& engine, platform::FileSystemWin32& fs, Load
 void PrintReport(RunCompletion code, const CRunState& state, const ITextProvider& texts,
                  const RunOptions& options) {
   if (options.json) {
-    WriteOut(RunReportJson(code, state, texts));
+    WriteOut(RunReportJson(code, state, texts, win32::SystemMessageText));
   } else {
     WriteOut(RunReportText(code, state, texts));
   }
@@ -56,11 +64,12 @@ int RunBackupCommand(const CliCommand& command) {
   platform::FileSystemWin32 fs;
   const EnglishTexts english;
   const ResourceTexts texts(english);
-  if (!HasItemToRun(set.items, options.itemIndex, fs, texts)) return kExitFailed;
+  RunSettings settings;
+  if (!ReadyToRun(set, options, fs, texts, settings)) return kExitFailed;
   ConsoleProgress progress;
   SystemClock clock;
   CBackupEngine engine(fs, texts, progress.View(), clock);
-  const RunCompletion code = Execute(engine, fs, set, options);
+  const RunCompletion code = Execute(engine, fs, set, settings, options);
   progress.Finish();
   PrintReport(code, engine.State(), texts, options);
   return RunExitStatus(code, engine.State());

@@ -52,6 +52,23 @@ void WriteFigure(JsonWriter& w, const Figure& figure) {
   }
 }
 
+String LabelledLine(const Char* label, const String& value) {
+  return String(label) + VLT(": ") + value + VLT('\n');
+}
+
+// What a run did to the target that the figures do not name, and the items it could not reach.
+String DeletedAndSkippedLines(const CRunState& state) {
+  String lines;
+  for (const DeletedEntry& entry : state.deletedList) {
+    lines += LabelledLine(entry.isFolder ? VLT("Deleted folder") : VLT("Deleted file"),
+                          entry.path);
+  }
+  for (const String& path : state.skippedItems) {
+    lines += LabelledLine(VLT("Not on this computer"), path);
+  }
+  return lines;
+}
+
 String ErrorRows(const CRunState& state, const ITextProvider& texts) {
   if (state.errorList.empty()) return String();
   String rows = ReportText(texts, IDS_COLUMN_FILE_NAME) + VLT('\t') +
@@ -70,17 +87,45 @@ const char* CompletionName(RunCompletion code) {
   }
 }
 
-void WriteErrors(JsonWriter& w, const ErrorList& errors) {
+void WriteError(JsonWriter& w, const CErrorItem& error, const SystemMessageFn& systemMessage) {
+  const bool hasCode = error.systemCode != 0 && systemMessage;
+  w.BeginObject();
+  w.Key("path");
+  w.StringValue(StringView(error.path));
+  w.Key("message");
+  w.StringValue(StringView(error.message));
+  w.Key("systemCode");
+  w.NumberValue(static_cast<int64_t>(error.systemCode));
+  w.Key("systemMessage");
+  w.StringValue(StringView(hasCode ? systemMessage(error.systemCode) : String()));
+  w.EndObject();
+}
+
+void WriteErrors(JsonWriter& w, const ErrorList& errors, const SystemMessageFn& systemMessage) {
   w.Key("errors");
   w.BeginArray();
-  for (const auto& error : errors) {
+  for (const auto& error : errors) WriteError(w, *error, systemMessage);
+  w.EndArray();
+}
+
+void WriteDeleted(JsonWriter& w, const std::vector<DeletedEntry>& deleted) {
+  w.Key("deleted");
+  w.BeginArray();
+  for (const DeletedEntry& entry : deleted) {
     w.BeginObject();
     w.Key("path");
-    w.StringValue(StringView(error->path));
-    w.Key("message");
-    w.StringValue(StringView(error->message));
+    w.StringValue(StringView(entry.path));
+    w.Key("folder");
+    w.BoolValue(entry.isFolder);
     w.EndObject();
   }
+  w.EndArray();
+}
+
+void WriteSkipped(JsonWriter& w, const std::vector<String>& skipped) {
+  w.Key("skipped");
+  w.BeginArray();
+  for (const String& path : skipped) w.StringValue(StringView(path));
   w.EndArray();
 }
 
@@ -99,15 +144,17 @@ String ResultLine(RunCompletion code, const CRunState& state, const ITextProvide
 
 String RunReportText(RunCompletion code, const CRunState& state, const ITextProvider& texts) {
   String text = ResultLine(code, state, texts) + VLT('\n');
-  if (code != DONE_OK) return text;
-  for (const Figure& figure : Figures(state.stats)) {
-    text += String(figure.label) + VLT(": ") + figure.value + VLT('\n');
+  if (code == DONE_OK) {
+    for (const Figure& figure : Figures(state.stats)) {
+      text += LabelledLine(figure.label, figure.value);
+    }
+    text += ErrorRows(state, texts);
   }
-  return text + ErrorRows(state, texts);
+  return text + DeletedAndSkippedLines(state);
 }
 
 std::string RunReportJson(RunCompletion code, const CRunState& state,
-                          const ITextProvider& texts) {
+                          const ITextProvider& texts, const SystemMessageFn& systemMessage) {
   JsonWriter w;
   w.BeginObject();
   w.Key("completion");
@@ -119,7 +166,9 @@ std::string RunReportJson(RunCompletion code, const CRunState& state,
   w.NumberValue(state.stats.totalBytes);
   w.Key("elapsedSeconds");
   w.NumberValue(state.stats.endTime - state.stats.startTime);
-  WriteErrors(w, state.errorList);
+  WriteErrors(w, state.errorList, systemMessage);
+  WriteDeleted(w, state.deletedList);
+  WriteSkipped(w, state.skippedItems);
   w.EndObject();
   return w.TakeText();
 }

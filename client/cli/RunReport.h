@@ -2,6 +2,8 @@
 // What `vlbackup run` prints when a run has ended: what the report dialog shows after a run
 // that did something, or the message the dialog shows instead after a run that did nothing or
 // was cancelled; and the exit status that goes with it.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "client/engine/RunCompletion.h"
@@ -12,6 +14,10 @@ namespace vl {
 
 class ITextProvider;
 
+// The system's own text for a platform error code (GetLastError on Windows). The report asks
+// only for codes other than 0.
+using SystemMessageFn = std::function<String(uint32_t systemCode)>;
+
 // texts' text for id, or the built-in English (EnglishTexts) when the table has none.
 String ReportText(const ITextProvider& texts, uint32_t id);
 
@@ -21,11 +27,14 @@ String ResultLine(RunCompletion code, const CRunState& state, const ITextProvide
 
 // The result line, "Label: value" lines for the six figures and, when there are errors, a
 // header and one "path<TAB>message" row per error in the order they happened. After a run that
-// did nothing or was cancelled only the message line.
+// did nothing or was cancelled only the message line. Then, whatever the completion (a
+// cancelled run may have deleted some), "Deleted folder: path" or "Deleted file: path" for each
+// deletion in order and "Not on this computer: path" for each item skipped.
 String RunReportText(RunCompletion code, const CRunState& state, const ITextProvider& texts);
 
-// The same as one JSON document (UTF-8): "completion" is "done", "nothing" or "cancelled".
+// The same as one JSON document (UTF-8): "completion" is "done", "nothing" or "cancelled";
+// each error carries its system code and systemMessage's text for it ("" for code 0).
 std::string RunReportJson(RunCompletion code, const CRunState& state,
-                          const ITextProvider& texts);
+                          const ITextProvider& texts, const SystemMessageFn& systemMessage);
 
 }  // namespace vl

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "client/cli/CliFailure.h"
 #include "client/cli/RunExitStatus.h"
 #include "client/engine/TextProvider.h"
@@ -19,6 +21,10 @@ class TableTexts : public ITextProvider {
     return String();
   }
 };
+
+String SampleSystemMessage(uint32_t code) {
+  return code == 32 ? String(VLT("Sharing violation")) : String();
+}
 
 class RunReportTest : public ::testing::Test {
  protected:
@@ -73,9 +79,49 @@ TEST_F(RunReportTest, TheStringTableWinsAndEnglishFillsItsGaps) {
   EXPECT_EQ(ReportText(table, IDS_COLUMN_FILE_NAME), VLT("File Name"));
 }
 
+// Every run's deletions and skipped items follow what the completion shows, in their order.
+TEST_F(RunReportTest, DeletionsAndSkippedItemsFollowEveryReport) {
+  state.AddError(VLT("C:\\src\\b.txt"), VLT("Failed to copy the file(s)."));
+  state.deletedList = {{VLT("T:\\Docs\\old"), true}, {VLT("T:\\Docs\\x.txt"), false}};
+  state.skippedItems = {VLT("E:\\Stick"), VLT("\\\\nas\\share")};
+  const String tail = VLT("Deleted folder: T:\\Docs\\old\n"
+                          "Deleted file: T:\\Docs\\x.txt\n"
+                          "Not on this computer: E:\\Stick\n"
+                          "Not on this computer: \\\\nas\\share\n");
+  const struct {
+    RunCompletion code;
+    const Char* head;
+  } cases[] = {
+      {DONE_OK, VLT("C:\\src\\b.txt\tFailed to copy the file(s).\n")},
+      {DONE_CANCELLED, VLT("The job has been cancelled by the user.\n")},
+      {DONE_NOTHING, VLT("There is no item to be backed up.\n")},
+  };
+  for (const auto& c : cases) {
+    const String text = RunReportText(c.code, state, english);
+    const String expected = c.head + tail;
+    ASSERT_GE(text.size(), expected.size()) << c.code;
+    EXPECT_EQ(text.substr(text.size() - expected.size()), expected) << c.code;
+  }
+}
+
+// Code 0 means the failure had none: nothing is looked up, and no text suggests a reason.
+TEST_F(RunReportTest, AnErrorWithoutASystemCodeHasAnEmptySystemMessage) {
+  state.AddError(VLT("C:\\b"), VLT("Not backed up: another item ..."));
+  bool asked = false;
+  const SystemMessageFn lookup = [&asked](uint32_t) {
+    asked = true;
+    return String(VLT("The operation completed successfully"));
+  };
+  const std::string expected = "\"systemCode\": 0,\n      \"systemMessage\": \"\"\n";
+  EXPECT_NE(RunReportJson(DONE_OK, state, english, lookup).find(expected), std::string::npos);
+  EXPECT_FALSE(asked);
+}
+
 TEST_F(RunReportTest, JsonCarriesTheSameFiguresCountsAsNumbers) {
-  state.AddError(VLT("C:\\r\u00e9sum\u00e9.txt"), VLT("Failed to copy the file(s)."));
-  EXPECT_EQ(RunReportJson(DONE_OK, state, english),
+  state.AddError(VLT("C:\\r\u00e9sum\u00e9.txt"), VLT("Failed to copy the file(s)."), 32);
+  state.deletedList = {{VLT("T:\\old"), true}, {VLT("T:\\x.txt"), false}};
+  state.skippedItems = {VLT("E:\\Stick")};
+  EXPECT_EQ(RunReportJson(DONE_OK, state, english, SampleSystemMessage),
             "{\n"
             "  \"completion\": \"done\",\n"
             "  \"result\": \"Error occurred\",\n"
@@ -90,17 +136,35 @@ TEST_F(RunReportTest, JsonCarriesTheSameFiguresCountsAsNumbers) {
             "  \"errors\": [\n"
             "    {\n"
             "      \"path\": \"C:\\\\r\xc3\xa9sum\xc3\xa9.txt\",\n"
-            "      \"message\": \"Failed to copy the file(s).\"\n"
+            "      \"message\": \"Failed to copy the file(s).\",\n"
+            "      \"systemCode\": 32,\n"
+            "      \"systemMessage\": \"Sharing violation\"\n"
             "    }\n"
+            "  ],\n"
+            "  \"deleted\": [\n"
+            "    {\n"
+            "      \"path\": \"T:\\\\old\",\n"
+            "      \"folder\": true\n"
+            "    },\n"
+            "    {\n"
+            "      \"path\": \"T:\\\\x.txt\",\n"
+            "      \"folder\": false\n"
+            "    }\n"
+            "  ],\n"
+            "  \"skipped\": [\n"
+            "    \"E:\\\\Stick\"\n"
             "  ]\n"
             "}\n");
 }
 
 TEST_F(RunReportTest, JsonNamesEachCompletion) {
-  EXPECT_NE(RunReportJson(DONE_NOTHING, state, english).find("\"completion\": \"nothing\""),
-            std::string::npos);
-  EXPECT_NE(RunReportJson(DONE_CANCELLED, state, english).find("\"completion\": \"cancelled\""),
-            std::string::npos);
+  const std::pair<RunCompletion, const char*> cases[] = {
+      {DONE_NOTHING, "\"completion\": \"nothing\""},
+      {DONE_CANCELLED, "\"completion\": \"cancelled\""},
+  };
+  for (const auto& [code, line] : cases) {
+    EXPECT_NE(RunReportJson(code, state, english, nullptr).find(line), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -6,58 +6,26 @@ runs.
 Usage: vlbackup_cli_test.py VLBACKUP_EXE HELPER_EXE CLIENT_EXE
   (vlbackup.exe, vlbackup_test_helper.exe and Vaultline.exe of the cross tree)
 """
-import filecmp
+import contextlib
 import json
 import os
 import re
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
+import cli_support
+from cli_support import (NOTHING, SUCCESS, WINE_RUN, WRITTEN, failure_line, history_files,
+                         items, items_of, prepare_prefix, report_lines, settings, tree_files,
+                         vlbackup, win, wine)
+
 EXE = None
 HELPER = None
 CLIENT = None
-
-
-def win(path):
-    """The Windows name of a Unix path through Wine's Z: drive."""
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-def text(s):
-    """A string in the set-file form: Unicode marker, length, UTF-16LE units."""
-    units = s.encode("utf-16-le")
-    n = len(units) // 2
-    if n < 255:
-        length = struct.pack("<B", n)
-    elif n < 65534:
-        length = b"\xff" + struct.pack("<H", n)
-    else:
-        length = b"\xff\xff\xff" + struct.pack("<I", n)
-    return b"\xff\xfe\xff" + length + units
-
-
-def settings(backup_path, reserved2="", mode=0, auto=0, nas=0, history=0):
-    i32 = lambda v: struct.pack("<i", v)
-    u32 = lambda v: struct.pack("<I", v)
-    return (text(backup_path) + text(reserved2) + text("") * 3 + text("OK") + text("") + i32(1)
-            + i32(mode) + i32(auto) + text("10") + text("4") + i32(history) + u32(nas)
-            + text("share") + text("admin") + text("pw") + text("") * 2 + i32(7) + text("r21"))
-
-
-def items(*records):
-    out = struct.pack("<H", len(records))
-    for index, (serial, path, recognized) in enumerate(records):
-        tag = b"\xff\xff\x02\x00\x07\x00CSource" if index == 0 else b"\x01\x80"
-        out += tag + struct.pack("<I", serial) + text(path) + struct.pack("<i", recognized)
-    return out
 
 
 SAMPLE = settings("\\\\127.0.0.5\\share\\Backup", reserved2="kept", mode=2, auto=1,
@@ -65,32 +33,7 @@ SAMPLE = settings("\\\\127.0.0.5\\share\\Backup", reserved2="kept", mode=2, auto
                                           (0, "D:\\\u00c9t\u00e9 \ud55c\uae00", 0))
 
 
-def setUpModule():
-    """A prefix made on first use takes a while; made here, it costs no test its timeout."""
-    subprocess.run([WINE_RUN], check=True, timeout=600)
-
-
-def wine(program, *args, cwd=None, timeout=120):
-    """Runs a Windows program; its output goes through files rather than pipes, because a Wine
-    server that this program happens to start inherits the pipes and would hold them open."""
-    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-        done = subprocess.run([WINE_RUN, program, *args], stdout=out, stderr=err, cwd=cwd,
-                              timeout=timeout)
-        out.seek(0)
-        err.seek(0)
-        return subprocess.CompletedProcess(done.args, done.returncode, out.read(),
-                                           without_wine_notes(err.read()))
-
-
-def without_wine_notes(stderr):
-    """Wine itself writes notes such as 'wine: Read access denied for device ...' to the
-    program's stderr where a volume's device cannot be opened; they are not the program's."""
-    lines = stderr.splitlines(keepends=True)
-    return b"".join(line for line in lines if not line.startswith(b"wine: "))
-
-
-def vlbackup(*args, cwd=None):
-    return wine(EXE, *args, cwd=cwd)
+setUpModule = prepare_prefix
 
 
 class VlbackupTest(unittest.TestCase):
@@ -186,13 +129,23 @@ class VlbackupTest(unittest.TestCase):
                          "showing must not create the client's folders")
 
 
-def failure_line(test, result):
-    """The one line on stderr of a command that could not run; nothing on stdout."""
-    test.assertEqual(result.returncode, 1, result.stderr)
-    test.assertEqual(result.stdout, b"")
-    lines = result.stderr.decode("utf-8").splitlines()
-    test.assertEqual(len(lines), 1, lines)
-    return lines[0]
+@contextlib.contextmanager
+def held_locked(path, seconds=60):
+    """The helper holds path open without sharing until the block ends. Its output goes to a
+    file: the Wine wrapper would hold output to a pipe back until the helper ends."""
+    with tempfile.TemporaryFile() as out:
+        holder = subprocess.Popen([WINE_RUN, HELPER, "lock", win(path)], stdin=subprocess.PIPE,
+                                  stdout=out, stderr=subprocess.DEVNULL)
+        try:
+            deadline = time.monotonic() + seconds
+            while os.pread(out.fileno(), 64, 0).strip() != b"locked":
+                if holder.poll() is not None or time.monotonic() > deadline:
+                    raise AssertionError("the helper did not lock " + path)
+                time.sleep(0.1)
+            yield
+        finally:
+            holder.stdin.close()
+            holder.wait(timeout=seconds)
 
 
 class FailureLineTest(unittest.TestCase):
@@ -250,15 +203,8 @@ class FailureLineTest(unittest.TestCase):
         locked = self.path("locked.bsf")
         with open(locked, "wb") as f:
             f.write(SAMPLE)
-        holder = subprocess.Popen([WINE_RUN, HELPER, "lock", win(locked)], stdin=subprocess.PIPE,
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        try:
-            self.assertEqual(holder.stdout.readline().strip(), b"locked")
+        with held_locked(locked):
             self.assert_names_once(vlbackup("--set", win(locked), "show"), locked)
-        finally:
-            holder.stdin.close()
-            holder.wait(timeout=60)
-            holder.stdout.close()
 
     def test_an_output_that_cannot_be_written_is_named_once(self):
         set_file = self.path("sample.bsf")
@@ -281,7 +227,6 @@ class FailureLineTest(unittest.TestCase):
             self.assertEqual(f.read(), SAMPLE)
 
 
-WRITTEN = 1_394_010_422  # a fixed last-write time, so that copies and changes are exact
 COUNTERS = ["totalBytes", "doneBytes", "jobCount", "folderCount", "fileCount", "createdFolders",
             "copiedNew", "copiedChanged", "deletedFolders", "deletedFiles", "errorCount",
             "startTime", "endTime"]
@@ -466,34 +411,7 @@ class PlanTest(unittest.TestCase):
         self.assertIn("--frobnicate", result.stderr.decode("utf-8"))
 
 
-def items_of(paths):
-    return items(*[(0, win(p), 1) for p in paths])
-
-
-SUCCESS = "The process has been completed successfully"
-NOTHING = "There is no item to be backed up."
 HISTORY_NAME = re.compile(r"^(.*)_VL(\d{14})(\.[^.]*)?$")
-
-
-def tree_files(root, skip=("_VLHistory",)):
-    """Every file below root as a relative path, history folders left out."""
-    found = []
-    for folder, dirs, files in os.walk(root):
-        dirs[:] = [d for d in dirs if d not in skip]
-        found += [os.path.relpath(os.path.join(folder, f), root) for f in files]
-    return sorted(found)
-
-
-def history_files(root):
-    found = []
-    for folder, dirs, files in os.walk(root):
-        if os.path.basename(folder) == "_VLHistory":
-            found += [os.path.join(folder, f) for f in files]
-    return sorted(found)
-
-
-def report_lines(result):
-    return result.stdout.decode("utf-8").splitlines()
 
 
 def figures(result):
@@ -733,29 +651,53 @@ class RunTest(unittest.TestCase):
         self.assertTrue(os.path.exists(self.copy("extra.txt")))
         self.assertEqual(len(history_files(self.target)), 1)
 
-        self.assertEqual(report_lines(self.run_backup("--sync"))[0], SUCCESS)
+        lines = report_lines(self.run_backup("--sync"))
+        self.assertEqual(lines[0], SUCCESS)
+        self.assertEqual(sorted(lines[7:]), ["Deleted file: " + win(self.copy("extra.txt")),
+                                             "Deleted folder: " + win(self.copy("_VLHistory")),
+                                             "Deleted folder: " + win(self.copy("olddir"))])
         diff = subprocess.run(["diff", "-r", self.docs, self.copy()], capture_output=True)
         self.assertEqual(diff.returncode, 0, diff.stdout)
         self.assertEqual(history_files(self.target), [])
 
+    def test_an_item_not_on_this_computer_is_named_after_the_report(self):
+        gone = os.path.join(self.dir, "gone")
+        self.write_set(paths=[gone, self.docs])
+        self.assertEqual(report_lines(self.run_backup())[-1],
+                         "Not on this computer: " + win(gone))
+        again = json.loads(self.run_backup("--json").stdout)
+        self.assertEqual((again["completion"], again["skipped"], again["deleted"]),
+                         ("nothing", [win(gone)], []))
+
+    def test_a_target_that_can_neither_be_reached_nor_made_stops_the_run_at_once(self):
+        unmade = os.path.join(self.dir, "no-such-folder", "T")
+        for target in (win(unmade), "Q:\\Backup"):
+            with self.subTest(target):
+                with open(self.set_file, "wb") as f:
+                    f.write(settings(target) + items_of([self.docs]))
+                line = failure_line(self, self.run_backup(status=1))
+                self.assertEqual(line.count(target), 1, line)
+                self.assertRegex(line, r"\(.+\)$", "the system's reason")
+        self.assertFalse(os.path.exists(os.path.dirname(unmade)))
+        self.target = os.path.join(self.dir, "new-target")
+        self.write_set()
+        self.run_backup()
+        self.assertEqual(tree_files(self.copy()), tree_files(self.docs))
+
     def test_a_locked_source_file_is_one_error_row_and_status_2(self):
         locked = os.path.join(self.docs, "sub", "b.txt")
-        holder = subprocess.Popen([WINE_RUN, HELPER, "lock", win(locked)], stdin=subprocess.PIPE,
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        try:
-            self.assertEqual(holder.stdout.readline().strip(), b"locked")
+        with held_locked(locked):
             result = self.run_backup(status=2)
             json_result = self.run_backup("--json", status=2)
-        finally:
-            holder.stdin.close()
-            holder.wait(timeout=60)
-            holder.stdout.close()
         lines = report_lines(result)
         self.assertEqual(lines[0], "Error occurred")
         self.assertEqual(lines[7:], ["File Name\tError",
                                      win(locked) + "\tFailed to copy the file(s)."])
-        self.assertEqual(json.loads(json_result.stdout)["errors"],
-                         [{"path": win(locked), "message": "Failed to copy the file(s)."}])
+        error, = json.loads(json_result.stdout)["errors"]
+        self.assertEqual((error["path"], error["message"], error["systemCode"]),
+                         (win(locked), "Failed to copy the file(s).", 32))
+        self.assertRegex(error["systemMessage"], r"^\S[^\r\n]*[^.\s]\Z",
+                         "one line, no final stop")
         self.assertEqual(tree_files(self.copy()), [f for f in tree_files(self.docs)
                                                     if f != os.path.join("sub", "b.txt")])
 
@@ -784,7 +726,8 @@ class ClientRunningTest(unittest.TestCase):
 
     def setUp(self):
         self.dir = tempfile.mkdtemp(prefix="vlmutex-")
-        os.makedirs(os.path.join(self.dir, "src", "A"))
+        for name in ("A", "B"):
+            os.makedirs(os.path.join(self.dir, "src", name))
         self.set_file = os.path.join(self.dir, "set.bsf")
         with open(self.set_file, "wb") as f:
             f.write(settings(win(os.path.join(self.dir, "target")))
@@ -835,12 +778,14 @@ class ClientRunningTest(unittest.TestCase):
         closed = wine(HELPER, "close", "Vaultline MainFrame")
         self.assertEqual(closed.returncode, 0, closed.stderr)
         self.client.wait(timeout=60)
-        self.assertEqual(self.edit("add", win(self.dir)).returncode, 0)
+        added = self.edit("add", win(os.path.join(self.dir, "src", "B")))
+        self.assertEqual(added.returncode, 0, added.stderr)
 
 
 
 if __name__ == "__main__":
     EXE = sys.argv.pop(1)
+    cli_support.use_vlbackup(EXE)
     HELPER = sys.argv.pop(1)
     CLIENT = sys.argv.pop(1)
     unittest.main(verbosity=1)
