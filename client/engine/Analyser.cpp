@@ -37,9 +37,10 @@ void CAnalyser::AnalyseFileItem(const CSource& item, const String& sourcePath,
                                 const String& name, const String& targetPath, JobList& jobList) {
   FileStatus source;
   FileStatus target;
-  const String partial = PartialCopyPath(targetPath);
-  if (m_fs.GetStatus(partial, target) && !target.IsFolder()) {
-    AppendPartialRemoval(jobList, FolderEntry{PathLastPart(partial), partial, false, 0});
+  for (const String& partial : {PartialCopyPath(targetPath), SetAsidePath(targetPath)}) {
+    if (m_fs.GetStatus(partial, target) && !target.IsFolder()) {
+      AppendPartialRemoval(jobList, FolderEntry{PathLastPart(partial), partial, false, 0});
+    }
   }
   if (!item.targetExists) {
     if (m_fs.GetStatus(sourcePath, source)) {

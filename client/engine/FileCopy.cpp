@@ -40,21 +40,22 @@ FsResult WritePartial(CBackupEngine& engine, const CJobItem& job, const String& 
   return copied;
 }
 
-// Makes way for the new version: the old one to history, or deleted in overwrite mode. The
-// read-only bit would block both, and is not wanted on a history copy either; where the old
-// version stays, so does its bit.
-CopyFailure ClearOldTarget(CBackupEngine& engine, const String& target, const FileStatus& old,
-                           int32_t historyMode, String& historyPath) {
+// Makes way for the new version: the old one to history, or (in overwrite mode) aside under a
+// partial name until the new one is in place. The read-only bit would block the removal, and
+// is not wanted on a history copy either; where the old version stays, so does its bit.
+CopyFailure SetOldTargetAside(CBackupEngine& engine, const String& target, const FileStatus& old,
+                              int32_t historyMode, String& aside) {
   IFileSystem& fs = engine.FileSystem();
   const bool readOnly = (old.attributes & kAttrReadOnly) != 0;
   if (readOnly) fs.SetAttributes(target, old.attributes & ~uint32_t{kAttrReadOnly});
   CopyFailure failure;
   if (historyMode != HISTORY_MODE_ARCHIVE) {
-    failure.result = fs.RemoveFile(target);
+    aside = SetAsidePath(target);
+    failure.result = fs.MoveFileTo(target, aside);
   } else {
     const HistoryMove move = MoveToHistory(fs, engine.Clock(), target);
     failure.result = move.result;
-    historyPath = move.historyPath;
+    aside = move.historyPath;
     if (move.folderFailed) failure = CopyFailure{move.result, move.folder, IDS_ERROR_CREATE_FOLDER};
   }
   if (!failure.result && readOnly) fs.SetAttributes(target, old.attributes);
@@ -62,7 +63,8 @@ CopyFailure ClearOldTarget(CBackupEngine& engine, const String& target, const Fi
 }
 
 // A new file's target must still be free; a changed file's old version makes way only now
-// that the new one is complete. Should the rename still fail, the old version comes back.
+// that the new one is complete, and goes for good (in overwrite mode) only once the new one is
+// in its place. Should the rename still fail, the old version comes back.
 CopyFailure PutInPlace(CBackupEngine& engine, const CJobItem& job, const String& partial,
                        int32_t historyMode) {
   IFileSystem& fs = engine.FileSystem();
@@ -70,11 +72,13 @@ CopyFailure PutInPlace(CBackupEngine& engine, const CJobItem& job, const String&
   if ((job.action & JOB_NEW_FILE) != 0 || !fs.GetStatus(job.targetPath, old) || old.IsFolder()) {
     return Failed(fs.MoveFileTo(partial, job.targetPath));
   }
-  String historyPath;
-  CopyFailure failure = ClearOldTarget(engine, job.targetPath, old, historyMode, historyPath);
+  String aside;
+  CopyFailure failure = SetOldTargetAside(engine, job.targetPath, old, historyMode, aside);
   if (!failure.result) return failure;
   failure.result = fs.MoveFileTo(partial, job.targetPath);
-  if (!failure.result && !historyPath.empty() && fs.MoveFileTo(historyPath, job.targetPath)) {
+  if (failure.result) {
+    if (historyMode != HISTORY_MODE_ARCHIVE) RemovePartialCopy(fs, aside);
+  } else if (fs.MoveFileTo(aside, job.targetPath)) {
     fs.SetAttributes(job.targetPath, old.attributes);
   }
   return failure;

@@ -12,10 +12,23 @@ bool IsPartialCopyName(StringView name) {
          EqualsNoCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
-String PartialCopyPath(const String& targetPath) {
-  String path = targetPath + PARTIAL_COPY_SUFFIX;
+namespace {
+
+// name's partial form beside the file at targetPath, or the short one where it would not fit.
+String PartialPath(const String& targetPath, StringView mark, StringView shortName) {
+  String path = targetPath + String(mark) + PARTIAL_COPY_SUFFIX;
   if (path.size() < kMaxPathChars) return path;
-  return model::JoinPath(PathBeforeLastPart(targetPath), String(VLT("~")) + PARTIAL_COPY_SUFFIX);
+  return model::JoinPath(PathBeforeLastPart(targetPath), String(shortName) + PARTIAL_COPY_SUFFIX);
+}
+
+}  // namespace
+
+String PartialCopyPath(const String& targetPath) {
+  return PartialPath(targetPath, StringView(), VLT("~"));
+}
+
+String SetAsidePath(const String& targetPath) {
+  return PartialPath(targetPath, VLT(".old"), VLT("~old"));
 }
 
 void RemovePartialCopy(IFileSystem& fs, const String& path) {

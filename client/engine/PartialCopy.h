@@ -18,6 +18,11 @@ bool IsPartialCopyName(StringView name);
 // the suffix; a shorter name in the same folder where that would not fit the path limit.
 String PartialCopyPath(const String& targetPath);
 
+// Where overwrite mode puts the old version of the file at targetPath while the new one is
+// renamed into place: a partial name too, so that a run killed in between leaves nothing the
+// next run would take for the user's.
+String SetAsidePath(const String& targetPath);
+
 // Removes a partial copy; it may carry the source's read-only bit, which would block that.
 // Where there is none, nothing happens.
 void RemovePartialCopy(IFileSystem& fs, const String& path);

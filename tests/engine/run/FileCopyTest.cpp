@@ -127,7 +127,8 @@ TEST_F(FileCopyTest, AFailedReplacementLeavesTheOldVersionExactlyAsItWas) {
   } cases[] = {
       {"full disk, archive", 0, FakeOp::Copy, partial, kSysDiskFull},
       {"full disk, overwrite", 1, FakeOp::Copy, partial, kSysDiskFull},
-      {"rename into place", 0, FakeOp::Move, partial, kSysAccessDenied},
+      {"rename into place, archive", 0, FakeOp::Move, partial, kSysAccessDenied},
+      {"rename into place, overwrite", 1, FakeOp::Move, partial, kSysAccessDenied},
       {"history folder", 0, FakeOp::CreateFolder, VLT("T:\\B\\Data\\_VLHistory"),
        kSysAccessDenied},
   };
@@ -147,6 +148,7 @@ TEST_F(FileCopyTest, AFailedReplacementLeavesTheOldVersionExactlyAsItWas) {
     EXPECT_EQ(old.attributes, uint32_t{kAttrReadOnly | kAttrArchive});
     EXPECT_FALSE(fs.Exists(kHistoryCopy));
     EXPECT_FALSE(fs.Exists(partial));
+    EXPECT_FALSE(fs.Exists(SetAsidePath(kTarget)));
   }
 }
 
