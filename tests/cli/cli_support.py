@@ -99,6 +99,15 @@ def failure_line(test, result):
     return lines[0]
 
 
+def make_file(path, data, mtime=WRITTEN):
+    """A file with data and the last-write time mtime, its folders made as needed."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+    os.utime(path, (mtime, mtime))
+    return path
+
+
 def tree_files(root, skip=("_VLHistory",)):
     """Every file below root as a relative path, history folders left out."""
     found = []

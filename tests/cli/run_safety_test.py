@@ -16,7 +16,7 @@ import tempfile
 import unittest
 
 import cli_support
-from cli_support import (NOTHING, ROOT, WINE_RUN, WRITTEN, history_files, items_of,
+from cli_support import (NOTHING, ROOT, WINE_RUN, WRITTEN, history_files, items_of, make_file,
                          prepare_prefix, report_lines, settings, tree_files, vlbackup, win)
 
 ACCESS_DENIED = 5
@@ -49,12 +49,7 @@ class RunCase(unittest.TestCase):
         self.set_file = os.path.join(self.dir, "run.bsf")
 
     def make_file(self, rel, data, mtime=WRITTEN):
-        path = os.path.join(self.src, rel)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        os.utime(path, (mtime, mtime))
-        return path
+        return make_file(os.path.join(self.src, rel), data, mtime)
 
     def write_set(self, paths, target=None):
         with open(self.set_file, "wb") as f:

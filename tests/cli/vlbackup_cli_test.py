@@ -20,8 +20,8 @@ import unittest
 
 import cli_support
 from cli_support import (NOTHING, SUCCESS, WINE_RUN, WRITTEN, failure_line, history_files,
-                         items, items_of, prepare_prefix, report_lines, settings, tree_files,
-                         vlbackup, win, wine)
+                         items, items_of, make_file, prepare_prefix, report_lines, settings,
+                         tree_files, vlbackup, win, wine)
 
 EXE = None
 HELPER = None
@@ -277,12 +277,7 @@ class PlanTest(unittest.TestCase):
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def make_file(self, rel, data, mtime=WRITTEN):
-        path = os.path.join(self.dir, rel)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        os.utime(path, (mtime, mtime))
-        return path
+        return make_file(os.path.join(self.dir, rel), data, mtime)
 
     def copy_to_target(self):
         shutil.copytree(os.path.join(self.src, "Docs"), os.path.join(self.target, "Docs"),
@@ -562,12 +557,7 @@ class RunTest(unittest.TestCase):
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def make_file(self, rel, data, mtime=WRITTEN):
-        path = os.path.join(self.src, rel)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        os.utime(path, (mtime, mtime))
-        return path
+        return make_file(os.path.join(self.src, rel), data, mtime)
 
     def write_set(self, history=0, paths=None):
         with open(self.set_file, "wb") as f:
