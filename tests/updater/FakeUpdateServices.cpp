@@ -21,7 +21,7 @@ class FakeBody : public IHttpBody {
     m_served += got;
     return true;
   }
-  std::optional<uint64_t> DeclaredLength() const override { return m_response.declaredLength; }
+  std::optional<uint64_t> DeclaredLength() const override { return std::nullopt; }
 
  private:
   const FakeResponse m_response;
@@ -49,16 +49,9 @@ class FakeOutFile : public IOutFile {
 }  // namespace
 
 std::unique_ptr<IHttpBody> FakeHttp::Open(const String& url) {
-  requested.push_back(url);
   const auto found = responses.find(url);
   if (found == responses.end()) return nullptr;
   return std::make_unique<FakeBody>(found->second, served);
-}
-
-bool FakeWorkFiles::EnsureFolder(const String& folder) {
-  if (folderFails) return false;
-  folders.insert(folder);
-  return true;
 }
 
 std::unique_ptr<IOutFile> FakeWorkFiles::Create(const String& path) {

