@@ -24,6 +24,7 @@ int CAnalyser::AnalyseItem(const CSource& item, const String& sourcePath, const 
   m_progress.ShowAnalyzing(name, sourcePath);
   m_targetKey = item.targetFolder.empty() ? String()
                                            : FoldName(CanonicalItemPath(item.targetFolder));
+  m_targetName = PathLastPart(m_targetKey);
   if (item.IsFile(m_fs)) {
     AnalyseFileItem(item, sourcePath, name, targetPath, jobList);
   } else {
@@ -202,7 +203,9 @@ void CAnalyser::RecordError(const String& path, TextId text, uint32_t systemCode
 bool CAnalyser::IsSkippedSource(const FolderEntry& entry) const {
   if (!entry.isFolder) return IsPartialCopyName(entry.name);
   if (IsHistoryFolderName(entry.name)) return true;
-  return !m_targetKey.empty() && FoldName(CanonicalItemPath(entry.path)) == m_targetKey;
+  // Only a folder of the target's own name can be it; the others need no full path compared.
+  return !m_targetKey.empty() && EqualsNoCase(entry.name, m_targetName) &&
+         FoldName(CanonicalItemPath(entry.path)) == m_targetKey;
 }
 
 void CAnalyser::FillNewFolder(const String& sourcePath, const String& targetPath,

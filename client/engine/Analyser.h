@@ -92,7 +92,8 @@ class CAnalyser {
   CRunProgress& m_progress;
   const ITextProvider& m_texts;
   VolumeNameCache m_volumes;
-  String m_targetKey;  // the run's target folder, folded, so that no walk enters it
+  String m_targetKey;   // the run's target folder, folded, so that no walk enters it
+  String m_targetName;  // its last name
 };
 
 }  // namespace vl

@@ -8,6 +8,8 @@ namespace vl {
 
 namespace {
 
+// The status of path can be read, or it names a root (ends with a backslash), which counts as
+// present even where the platform cannot report a root's status.
 FsResult Probe(const IFileSystem& fs, const String& path) {
   FileStatus status;
   return EndsWithBackslash(path) ? FsResult{} : fs.GetStatus(path, status);
@@ -15,12 +17,10 @@ FsResult Probe(const IFileSystem& fs, const String& path) {
 
 }  // namespace
 
-bool PathExists(const IFileSystem& fs, const String& path) { return Probe(fs, path).Ok(); }
-
 FsResult ProbeItem(CSource& item, const IFileSystem& fs) {
   const FsResult source = Probe(fs, item.path);
   item.sourceExists = source ? 1 : 0;
-  item.targetExists = PathExists(fs, item.MakeTargetPath()) ? 1 : 0;
+  item.targetExists = Probe(fs, item.MakeTargetPath()) ? 1 : 0;
   return source;
 }
 

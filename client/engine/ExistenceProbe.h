@@ -7,10 +7,6 @@ namespace vl {
 
 class CSource;
 
-// The status of path can be read, or it names a root (ends with a backslash), which counts as
-// present even where the platform cannot report a root's status.
-bool PathExists(const IFileSystem& fs, const String& path);
-
 // Sets item.sourceExists and item.targetExists (for MakeTargetPath) to 1 or 0. Returns how
 // the source's query went: a source that is not there for another reason than being missing
 // (access denied, a device error) is the caller's to report.

@@ -18,6 +18,11 @@ void AppendDigits(String& out, int value, int width) {
   out += digits;
 }
 
+// The history folder beside the file at targetPath.
+String HistoryFolderOf(const String& targetPath) {
+  return model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
+}
+
 }  // namespace
 
 bool IsHistoryFolderName(StringView name) { return EqualsNoCase(name, HISTORY_FOLDER); }
@@ -48,10 +53,6 @@ String HistoryFileName(StringView name, StringView stamp, int number) {
   result.append(stamp);
   result.append(extension);
   return result;
-}
-
-String HistoryFolderOf(const String& targetPath) {
-  return model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
 }
 
 HistoryMove MoveToHistory(IFileSystem& fs, const IClock& clock, const String& targetPath) {

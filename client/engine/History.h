@@ -20,9 +20,6 @@ String HistoryStamp(const LocalTime& time);
 // the same second took already.
 String HistoryFileName(StringView name, StringView stamp, int number = 1);
 
-// The history folder beside the file at targetPath.
-String HistoryFolderOf(const String& targetPath);
-
 // How moving a replaced file into history went.
 struct HistoryMove {
   FsResult result;
