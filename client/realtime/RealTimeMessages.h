@@ -11,6 +11,6 @@ constexpr UINT WM_DIRECTORY_CHANGE = WM_USER + 1002;  // 2026
 constexpr UINT WM_CHANGE_EVENT = WM_USER + 1003;  // 2027
 // From a drive watcher whose read returned no records: the system's buffer overflowed and
 // changes on that drive were lost. wParam the drive letter, lParam 0.
-constexpr UINT WM_CHANGES_LOST = WM_USER + 1004;  // 2028
+constexpr UINT WM_CHANGES_LOST = WM_USER + 1010;  // 2034
 
 }  // namespace vl
