@@ -19,6 +19,10 @@ FsResult CountingFileSystem::ListFolder(const String& folder,
   return listed;
 }
 
+FsResult CountingFileSystem::ProbeExclusiveRead(const String& path) const {
+  return m_inner.ProbeExclusiveRead(path);
+}
+
 bool CountingFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
   ++m_counts.volumeQueries;
   return m_inner.GetVolumeInfo(root, info);

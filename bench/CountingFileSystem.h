@@ -25,6 +25,7 @@ class CountingFileSystem : public IFileSystem {
 
   FsResult GetStatus(const String& path, FileStatus& status) const override;
   FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  FsResult ProbeExclusiveRead(const String& path) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
   FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,

@@ -1,12 +1,12 @@
 #pragma once
-// Copying one file job to the target, so that the last good copy is never at risk: the new
-// version is written under a partial name beside the target (PartialCopy.h) and renamed into
-// place only once it is complete; the old target goes to its history folder (or is deleted in
-// overwrite mode) only then. A copy that fails or is cancelled leaves the old target as it was
-// and no partial copy behind. A target that appeared after the analysis is never replaced, and
+// Copying one file job to the target, so that the last good copy is never at risk (the
+// replacement of SafeReplace.h: partial name, rename into place, only then the old version to
+// history or away). A copy that fails or is cancelled leaves the old target as it was and no
+// partial copy behind. A target that appeared after the analysis is never replaced, and
 // every failure becomes one error record, with the system's code, while the run goes on.
 #include <cstdint>
 
+#include "client/engine/SafeReplace.h"
 #include "core/fs/FileSystem.h"
 
 namespace vl {
@@ -15,10 +15,6 @@ class CBackupEngine;
 class CJobItem;
 class CRunProgress;
 class CRunState;
-
-// The settings' history mode m_nHistoryMode: this value keeps replaced versions, any other
-// discards them.
-constexpr int32_t HISTORY_MODE_ARCHIVE = 0;
 
 // The copy's progress routine: adds the bytes that arrived since the last call to doneBytes and
 // shows them. Returns false, which cancels the copy, once the run is to stop.

@@ -115,6 +115,13 @@ FsResult FileSystemWin32::ListFolder(const String& folder,
   return FsFailure(end);
 }
 
+FsResult FileSystemWin32::ProbeExclusiveRead(const String& path) const {
+  if (path.size() >= kMaxPathChars) return FsFailure(ERROR_FILENAME_EXCED_RANGE);
+  FileHandle file;
+  if (!file.Open(path, GENERIC_READ, 0, OPEN_EXISTING)) return FsFailure(GetLastError());
+  return FsResult{};  // closed at once by the wrapper
+}
+
 bool FileSystemWin32::GetVolumeInfo(const String& root, VolumeInfo& info) const {
   // The system wants the root with its final backslash; anything shorter names no volume.
   if (root.size() < 3 || root.back() != L'\\') return false;

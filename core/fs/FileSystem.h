@@ -148,6 +148,11 @@ class IFileSystem {
   // be listed completely; an empty folder, a drive root included, lists with no entries.
   virtual FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const = 0;
 
+  // Whether the file could be opened for reading with no sharing at all, tried and closed at
+  // once: a file another program holds open fails (AccessDenied, the system's sharing
+  // violation), a missing one fails as NotFound. Real-time backup waits for such files.
+  virtual FsResult ProbeExclusiveRead(const String& path) const = 0;
+
   // Volume information of a root such as C:\ or \\server\share\; false when the volume is
   // absent or root is not the root of one.
   virtual bool GetVolumeInfo(const String& root, VolumeInfo& info) const = 0;

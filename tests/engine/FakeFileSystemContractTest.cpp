@@ -20,6 +20,7 @@ class FakeWorld : public FsContractWorld {
     m_fs.AddFileWithContent(path, bytes, 1'300'000'000);
   }
   std::string ReadFile(const String& path) override { return m_fs.Content(path); }
+  void HoldOpen(const String& path) override { m_fs.SetLocked(path, true); }
 
  private:
   FakeFileSystem m_fs;

@@ -204,6 +204,18 @@ FsResult FakeFileSystem::ListFolder(const String& folder,
   return FsResult{};
 }
 
+FsResult FakeFileSystem::ProbeExclusiveRead(const String& path) const {
+  const FsResult injected = Injected(FakeOp::Probe, path);
+  if (!injected.Ok()) return injected;
+  uint32_t code = 0;
+  const FakeNode* node = Reachable(path, code);
+  if (node == nullptr) return Fail(code);
+  // Opening a folder without backup semantics is refused as it is by CreateFileW.
+  if (node->isFolder) return Fail(kSysAccessDenied);
+  if (node->locked) return Fail(kSysSharingViolation);
+  return FsResult{};
+}
+
 bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
   ++m_volumeQueries;
   const FakeVolume* volume = m_tree.FindVolume(root);

@@ -23,6 +23,7 @@ namespace vl::test {
 enum class FakeOp {
   Status,
   List,
+  Probe,
   CreateFolder,
   Copy,
   Move,
@@ -90,6 +91,8 @@ class FakeFileSystem : public IFileSystem, public IDriveSet {
   // IFileSystem
   FsResult GetStatus(const String& path, FileStatus& status) const override;
   FsResult ListFolder(const String& folder, std::vector<FolderEntry>& entries) const override;
+  // Fails as the system does on a locked file (SetLocked): with the sharing violation.
+  FsResult ProbeExclusiveRead(const String& path) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
   FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,

@@ -143,6 +143,19 @@ TEST_P(FileSystemContract, ListingAMissingFolderOrAFileFails) {
   EXPECT_TRUE(entries.empty());
 }
 
+TEST_P(FileSystemContract, ExclusiveReadProbeFailsOnlyWhereAnotherProgramHoldsTheFile) {
+  const String free = Seed(VLT("free.txt"), "x");
+  const String held = Seed(VLT("held.txt"), "y");
+  m_world->HoldOpen(held);
+  EXPECT_TRUE(Fs().ProbeExclusiveRead(free).Ok());
+  EXPECT_TRUE(Fs().ProbeExclusiveRead(free).Ok()) << "the probe closes what it opened";
+  const FsResult locked = Fs().ProbeExclusiveRead(held);
+  EXPECT_EQ(locked.error, FsError::AccessDenied);
+  EXPECT_EQ(locked.systemCode, uint32_t{kSysSharingViolation});
+  EXPECT_TRUE(Fs().ProbeExclusiveRead(Path(VLT("none.txt"))).Missing());
+  EXPECT_EQ(Read(held), "y") << "the file itself is untouched";
+}
+
 // --- volumes ---
 
 TEST_P(FileSystemContract, TheScratchVolumeHasASerialAndAFileSystemName) {

@@ -29,6 +29,9 @@ class FsContractWorld {
   // Makes a file holding bytes, whatever the length of its path, in an existing folder.
   virtual void WriteFile(const String& path, const std::string& bytes) = 0;
   virtual std::string ReadFile(const String& path) = 0;
+  // Keeps an existing file open as another program would (reading, sharing reading only)
+  // until the world is destroyed.
+  virtual void HoldOpen(const String& path) = 0;
 };
 
 struct FsContractTarget {

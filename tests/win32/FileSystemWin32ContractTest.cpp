@@ -1,6 +1,8 @@
 // The shared file-system contract, run against the Win32 implementation on real files.
 #include <windows.h>
 
+#include <vector>
+
 #include "client/platform/FileSystemWin32.h"
 #include "tests/support/FileSystemContract.h"
 #include "tests/win32/TempFolder.h"
@@ -24,9 +26,16 @@ class Win32World : public FsContractWorld {
     EXPECT_TRUE(ReadFileBytes(LongForm(path), bytes)) << GetLastError();
     return bytes;
   }
+  void HoldOpen(const String& path) override {
+    m_held.emplace_back();
+    ASSERT_TRUE(m_held.back().Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING))
+        << GetLastError();
+  }
 
  private:
   TempFolder m_folder;
+  // Closed before the folder is removed: members go in reverse order.
+  std::vector<win32::FileHandle> m_held;
   platform::FileSystemWin32 m_fs;
 };
 
