@@ -5,9 +5,6 @@
 
 namespace vl::updater {
 
-// Empty when the file has no readable version resource.
-String ReadProductVersion(const String& path);
-
 class CInstalledFiles : public IInstalledFiles {
  public:
   InstalledFile Query(const String& path) const override;

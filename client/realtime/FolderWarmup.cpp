@@ -1,0 +1,64 @@
+#include "client/realtime/FolderWarmup.h"
+
+#include <windows.h>
+
+#include <utility>
+
+#include "client/engine/PathUtil.h"
+#include "win32/WineDetect.h"
+#include "win32/handles/FindHandle.h"
+
+namespace vl {
+namespace {
+
+bool IsWalkedSubfolder(const WIN32_FIND_DATAW& data) {
+  if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+  const String name = data.cFileName;
+  return name != L"." && name != L".." && !EqualsNoCase(name, L"_VLHistory");
+}
+
+// Lists folder (which is what makes Wine watch it) and adds its subfolders to pending.
+void ListFolder(const String& folder, std::vector<String>& pending) {
+  const String base = EndsWithBackslash(folder) ? folder : folder + L"\\";
+  WIN32_FIND_DATAW data{};
+  win32::FindHandle find;
+  if (!find.First(base + L"*", data)) return;
+  do {
+    if (IsWalkedSubfolder(data)) pending.push_back(base + data.cFileName);
+  } while (find.Next(data));
+}
+
+}  // namespace
+
+CFolderWarmup::CFolderWarmup() : CFolderWarmup(win32::IsRunningOnWine()) {}
+
+CFolderWarmup::CFolderWarmup(bool needed) : m_needed(needed) {}
+
+CFolderWarmup::~CFolderWarmup() { Stop(); }
+
+void CFolderWarmup::Start(std::vector<String> itemFolders) {
+  Stop();
+  if (!m_needed) return;
+  m_stop.store(false);
+  m_thread = std::thread(&CFolderWarmup::Walk, this, std::move(itemFolders));
+}
+
+void CFolderWarmup::Stop() {
+  m_stop.store(true);
+  Wait();
+}
+
+void CFolderWarmup::Wait() {
+  if (m_thread.joinable()) m_thread.join();
+}
+
+void CFolderWarmup::Walk(std::vector<String> folders) {
+  while (!folders.empty() && !m_stop.load()) {
+    const String folder = std::move(folders.back());
+    folders.pop_back();
+    ListFolder(folder, folders);
+  }
+}
+
+}  // namespace vl
