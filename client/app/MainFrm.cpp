@@ -1,6 +1,7 @@
 #include "client/app/MainFrm.h"
 
 #include "client/app/DeviceCheck.h"
+#include "client/app/FrameBackupTimers.h"
 #include "client/app/LinkedConnections.h"
 #include "client/app/MessageFilter.h"
 #include "client/app/OsName.h"
@@ -12,7 +13,9 @@
 
 namespace vl {
 
-CMainFrame::CMainFrame(BackupDialogMaker makeDialog) : m_makeDialog(std::move(makeDialog)) {}
+CMainFrame::CMainFrame(BackupDialogMaker makeDialog)
+    : m_makeDialog(std::move(makeDialog)),
+      m_backupTimers(std::make_unique<FrameBackupTimers>(*this)) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -144,6 +147,7 @@ void CMainFrame::StopBackupTimers() {
 
 void CMainFrame::OnTimer(UINT_PTR id) {
   if (id == kStartupTimer) RunStartup();
+  if (id == kIdleTimer || id == kPeriodicTimer) OnBackupTimer(id);
 }
 
 }  // namespace vl

@@ -13,6 +13,7 @@
 namespace vl {
 
 class CSettings;
+class FrameBackupTimers;
 
 class CMainFrame : public CFrameWnd, private IStartupSteps {
  public:
@@ -48,7 +49,7 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   int32_t m_bPopup = 0;
   // The active set's settings; null until the start-up timer fired.
   CSettings* m_pSettings = nullptr;
-  DWORD m_dwMinutes = 0;
+  uint32_t m_dwMinutes = 0;
   String m_strNetDrive;
   std::unique_ptr<IBackupDialog> m_pDlgBackup;
 
@@ -67,6 +68,8 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void OnExit();
   void OnSettings();
   void RunStartup();
+  // Timers 3 and 4 (MainFrmTimers.cpp).
+  void OnBackupTimer(UINT_PTR id);
 
   // IStartupSteps: the sequence of the start-up timer (see MainFrmStartup.cpp).
   void StopStartupTimer() override;
@@ -80,6 +83,7 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void DisconnectNas();
 
   BackupDialogMaker m_makeDialog;
+  std::unique_ptr<FrameBackupTimers> m_backupTimers;
 };
 
 }  // namespace vl

@@ -1,5 +1,5 @@
-// The frame's entry points into features that arrive with later work: the update hand-over,
-// the NAS connection, real-time backup, the automatic-backup timers and the settings dialog.
+// The frame's entry points into features that arrive with later work: the NAS connection,
+// real-time backup and the settings dialog.
 // Until they exist each entry point is inert and says so in the debug trace, so that a test can
 // see the frame reach it.
 #include "client/app/MainFrm.h"
@@ -14,16 +14,9 @@ void TraceHook(const wchar_t* name) {
 
 }  // namespace
 
-bool CMainFrame::LaunchUpdate() {
-  TraceHook(L"update launch");
-  return false;
-}
-
 void CMainFrame::ConnectNas() { TraceHook(L"NAS connect"); }
 
 void CMainFrame::StartRealTime() { TraceHook(L"real-time start"); }
-
-void CMainFrame::ArmBackupTimers() { TraceHook(L"backup timers"); }
 
 void CMainFrame::RunSettingsDialog() { TraceHook(L"settings dialog"); }
 

@@ -28,6 +28,9 @@ class CSettings {
   int32_t reserved20 = 0;
   String reserved21;
 
+  // Member 2: the identifier the client passes on to the updater (which sends it as "sn").
+  const String& UpdateIdentifier() const { return reserved2; }
+
   // The values of a new set; the backup target is the data folder's Backup folder.
   void SetDefaults(const String& dataFolder);
   void Serialize(CArchive& ar);

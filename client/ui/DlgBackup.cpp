@@ -80,6 +80,14 @@ void CDlgBackup::ShowBackupDialog() {
   if (IsWindowVisible()) Trace(L"[VAULTLINE][Dialog] shown");
 }
 
+void CDlgBackup::StartAutomaticBackup() {
+  // The start would be ignored, and the flag would silence the report of the user's own run.
+  if (!m_hWnd || m_run.IsRunActive()) return;
+  m_run.State().automaticStart = true;
+  Trace(L"[VAULTLINE][Dialog] automatic start");
+  PostStartCommand();
+}
+
 void CDlgBackup::SetTargetLineColour(COLORREF colour) {
   m_logic.m_crTargetLine = colour;
   if (m_lineTarget.m_hWnd)

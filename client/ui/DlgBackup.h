@@ -47,6 +47,7 @@ class CDlgBackup : public CDialogSK,
   // IBackupDialog, for the frame.
   bool IsRunActive() const override { return m_run.IsRunActive(); }
   void ShowBackupDialog() override;
+  void StartAutomaticBackup() override;
   void SetTargetLineColour(COLORREF colour) override;
 
   // Makes the window, hidden, with parent as its owner; false with GetLastError when the

@@ -24,6 +24,9 @@ class IBackupDialog : public ITargetLine {
   virtual bool IsRunActive() const = 0;
   // Brings the dialog on screen (the tray's "open" command).
   virtual void ShowBackupDialog() = 0;
+  // A backup run that asks nothing and shows no report, started by a posted start command
+  // once the caller's handler has returned.
+  virtual void StartAutomaticBackup() = 0;
 };
 
 // Makes the modeless dialog with frame as its parent; null when it could not be made, and then

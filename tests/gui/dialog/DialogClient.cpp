@@ -36,11 +36,13 @@ String DialogClient::SetFilePath() const {
   return model::JoinPath(DataFolder(), L"Config\\Default.bsf");
 }
 
-bool DialogClient::WriteSet(const std::vector<String>& items, const String& target) {
+bool DialogClient::WriteSet(const std::vector<String>& items, const String& target,
+                            const std::function<void(CSettings&)>& adjust) {
   CSourceList sources;
   CVaultlineDoc doc(sources);
   doc.OnNewDocument(DataFolder());
   doc.m_settings.m_strBackupPath = target;
+  if (adjust) adjust(doc.m_settings);
   for (const String& path : items) {
     auto item = std::make_unique<CSource>();
     item->path = path;

@@ -6,11 +6,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "resources/client/resource.h"
 #include "tests/gui/harness/GuiProgram.h"
+
+namespace vl {
+class CSettings;
+}
 
 namespace vl::test {
 
@@ -61,8 +66,9 @@ class DialogClient {
   String SetFilePath() const;
 
   // A set with these items (volume serial numbers read as the client does when adding) and
-  // this target, written before Start.
-  bool WriteSet(const std::vector<String>& items, const String& target);
+  // this target, its settings changed by adjust, written before Start.
+  bool WriteSet(const std::vector<String>& items, const String& target,
+                const std::function<void(CSettings&)>& adjust = {});
   bool Start();
   // Start, then the dialog the start-up sequence shows by itself.
   HWND StartAndWaitForDialog();

@@ -14,6 +14,10 @@ void FakeBackupDialog::ShowBackupDialog() {
   GetVaultlineApp()->DebugTrace(L"[FAKEDLG] show\n");
 }
 
+void FakeBackupDialog::StartAutomaticBackup() {
+  GetVaultlineApp()->DebugTrace(L"[FAKEDLG] automatic start\n");
+}
+
 void FakeBackupDialog::SetTargetLineColour(COLORREF colour) {
   GetVaultlineApp()->DebugTrace(L"[FAKEDLG] target colour %06lX\n", colour);
 }

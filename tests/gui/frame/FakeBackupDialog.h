@@ -17,6 +17,7 @@ class FakeBackupDialog : public CWnd, public IBackupDialog {
 
   bool IsRunActive() const override { return m_runActive; }
   void ShowBackupDialog() override;
+  void StartAutomaticBackup() override;
   void SetTargetLineColour(COLORREF colour) override;
 
  protected:

@@ -39,11 +39,13 @@ bool SetRunActive(GuiProgram& host, bool active) {
          answer == 1;
 }
 
-bool WriteSetFile(const String& path, const String& backupPath) {
+bool WriteSetFile(const String& path, const String& backupPath,
+                  const std::function<void(CSettings&)>& adjust) {
   CSourceList sources;
   CVaultlineDoc doc(sources);
   doc.OnNewDocument(backupPath);
   doc.m_settings.m_strBackupPath = backupPath;
+  if (adjust) adjust(doc.m_settings);
   const std::vector<uint8_t> bytes = StoreBackupSet(doc);
   return WriteFileBytes(path, std::string(bytes.begin(), bytes.end()));
 }

@@ -1,8 +1,13 @@
 #pragma once
 // The programs the frame tests drive and the trace lines they look for.
+#include <functional>
 #include <memory>
 
 #include "tests/gui/harness/GuiProgram.h"
+
+namespace vl {
+class CSettings;
+}
 
 namespace vl::test {
 
@@ -30,7 +35,8 @@ String ClientString(const String& exePath, UINT id);
 // Makes the stand-in dialog of the frame host report a running backup.
 bool SetRunActive(GuiProgram& host, bool active);
 
-// Writes a backup set whose target is backupPath to path.
-bool WriteSetFile(const String& path, const String& backupPath);
+// Writes a backup set whose target is backupPath to path, its settings changed by adjust.
+bool WriteSetFile(const String& path, const String& backupPath,
+                  const std::function<void(CSettings&)>& adjust = {});
 
 }  // namespace vl::test
