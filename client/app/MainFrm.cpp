@@ -6,6 +6,7 @@
 #include "client/app/MessageFilter.h"
 #include "client/app/OsName.h"
 #include "client/app/VaultlineApp.h"
+#include "client/realtime/RealTimeBackup.h"
 #include "core/rules/TargetRule.h"
 #include "core/rules/TrayGate.h"
 #include "resources/client/resource.h"
@@ -56,6 +57,8 @@ void CMainFrame::OnDestroy() {
   m_trayIcon.Remove();
   GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] tray icon removed\n");
   if (IsRealTimeRunning()) StopRealTime();
+  // Its processing thread asks the dialog whether a run is active, so it ends first.
+  m_realTime.reset();
   m_pDlgBackup.reset();
   DisconnectNas();
 }
@@ -69,6 +72,10 @@ bool CMainFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
       *result = OnDeviceChange(wParam);
       return true;
     default:
+      if (OnRealTimeMessage(message, wParam, lParam)) {
+        *result = 0;
+        return true;
+      }
       return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
   }
 }
@@ -148,6 +155,7 @@ void CMainFrame::StopBackupTimers() {
 void CMainFrame::OnTimer(UINT_PTR id) {
   if (id == kStartupTimer) RunStartup();
   if (id == kIdleTimer || id == kPeriodicTimer) OnBackupTimer(id);
+  if (id == kLostChangesTimer) OnLostChangesTimer();
 }
 
 }  // namespace vl

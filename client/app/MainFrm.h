@@ -12,6 +12,7 @@
 
 namespace vl {
 
+class CRealTimeBackup;
 class CSettings;
 class FrameBackupTimers;
 
@@ -24,6 +25,7 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   static constexpr UINT_PTR kStartupTimer = 1;
   static constexpr UINT_PTR kIdleTimer = 3;      // automatic backup after idle time
   static constexpr UINT_PTR kPeriodicTimer = 4;  // automatic backup every few hours
+  static constexpr UINT_PTR kLostChangesTimer = 5;  // a run for changes the watchers lost
   static constexpr UINT kStartupDelayMs = 500;
 
   explicit CMainFrame(BackupDialogMaker makeDialog);
@@ -70,6 +72,12 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void RunStartup();
   // Timers 3 and 4 (MainFrmTimers.cpp).
   void OnBackupTimer(UINT_PTR id);
+  // Real-time backup's messages and timer (MainFrmRealTime.cpp).
+  bool OnRealTimeMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnDirectoryChange(WPARAM action, LPARAM path);
+  void OnChangeEvent(LPARAM event);
+  void OnChangesLost();
+  void OnLostChangesTimer();
 
   // IStartupSteps: the sequence of the start-up timer (see MainFrmStartup.cpp).
   void StopStartupTimer() override;
@@ -84,6 +92,7 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
 
   BackupDialogMaker m_makeDialog;
   std::unique_ptr<FrameBackupTimers> m_backupTimers;
+  std::unique_ptr<CRealTimeBackup> m_realTime;
 };
 
 }  // namespace vl

@@ -1,5 +1,5 @@
-// The frame's entry points into features that arrive with later work: the NAS connection,
-// real-time backup and the settings dialog.
+// The frame's entry points into features that arrive with later work: the NAS connection
+// and the settings dialog.
 // Until they exist each entry point is inert and says so in the debug trace, so that a test can
 // see the frame reach it.
 #include "client/app/MainFrm.h"
@@ -16,13 +16,7 @@ void TraceHook(const wchar_t* name) {
 
 void CMainFrame::ConnectNas() { TraceHook(L"NAS connect"); }
 
-void CMainFrame::StartRealTime() { TraceHook(L"real-time start"); }
-
 void CMainFrame::RunSettingsDialog() { TraceHook(L"settings dialog"); }
-
-bool CMainFrame::IsRealTimeRunning() const { return false; }
-
-void CMainFrame::StopRealTime() { TraceHook(L"real-time stop"); }
 
 void CMainFrame::DisconnectNas() {
   if (!m_strNetDrive.empty()) TraceHook(L"NAS disconnect");
