@@ -26,8 +26,9 @@ CDriveWatchSet::CDriveWatchSet(DriveWatchOptions options)
 
 CDriveWatchSet::~CDriveWatchSet() { Stop(); }
 
-void CDriveWatchSet::Start(HWND notify) {
+bool CDriveWatchSet::Start(HWND notify) {
   Stop();
+  if (!IsWindow(notify) || !m_options.driveRoots) return false;
   m_shared.notify = notify;
   m_running.store(true);
   for (const String& root : m_options.driveRoots()) {
@@ -36,6 +37,7 @@ void CDriveWatchSet::Start(HWND notify) {
     if (!m_entries.back()->Start()) m_entries.pop_back();
   }
   Sleep(kSettleMs);
+  return true;
 }
 
 void CDriveWatchSet::Stop() {

@@ -33,8 +33,9 @@ class CDriveWatchSet {
   CDriveWatchSet& operator=(const CDriveWatchSet&) = delete;
 
   // Watches the drives present now (a set already running is stopped first). Returns after a
-  // short pause, so that the threads have their first reads in place.
-  void Start(HWND notify);
+  // short pause, so that the threads have their first reads in place. False, watching
+  // nothing, when notify is not a window: the posted paths would never be freed.
+  bool Start(HWND notify);
   // Ends every thread and returns once all have ended, also where a drive root cannot be
   // written. Nothing is posted after it returns.
   void Stop();

@@ -93,7 +93,7 @@ void CDriveWatcher::ReportLost() {
 
 void CDriveWatcher::Join(const WakeDrive& wake) {
   if (!m_thread) return;
-  if (!Ended(0) && (!wake(m_root) || !Ended(kWakeWaitMs))) CancelUntilEnded();
+  if (!Ended(0) && (!wake || !wake(m_root) || !Ended(kWakeWaitMs))) CancelUntilEnded();
   m_thread.Reset();
 }
 

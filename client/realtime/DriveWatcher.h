@@ -24,6 +24,7 @@ struct WatchShared {
 // not (no right to write in the root, say).
 using WakeDrive = std::function<bool(const String& root)>;
 
+// The owner joins the thread (Join) before it destroys the watcher.
 class CDriveWatcher {
  public:
   CDriveWatcher(String root, const WatchShared& shared);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <system_error>
 #include <utility>
 
 #include "client/engine/PathUtil.h"
@@ -41,7 +42,12 @@ void CFolderWarmup::Start(std::vector<String> itemFolders) {
   Stop();
   if (!m_needed) return;
   m_stop.store(false);
-  m_thread = std::thread(&CFolderWarmup::Walk, this, std::move(itemFolders));
+  try {
+    m_thread = std::thread(&CFolderWarmup::Walk, this, std::move(itemFolders));
+  } catch (const std::system_error&) {
+    // No thread to spare: the folders stay unwarmed, and Wine misses changes in them until the
+    // next full backup finds them.
+  }
 }
 
 void CFolderWarmup::Stop() {
