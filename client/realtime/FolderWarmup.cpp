@@ -30,6 +30,17 @@ void ListFolder(const String& folder, std::vector<String>& pending) {
   } while (find.Next(data));
 }
 
+// The folders between the drive root and folder: Wine's watch of the root reaches folder only
+// through them, so each is opened too (but not walked: that would be the whole drive).
+void OpenAncestors(const String& folder) {
+  for (size_t slash = folder.find(L'\\', 3); slash != String::npos && slash + 1 < folder.size();
+       slash = folder.find(L'\\', slash + 1)) {
+    WIN32_FIND_DATAW data{};
+    win32::FindHandle find;
+    find.First(folder.substr(0, slash) + L"\\*", data);
+  }
+}
+
 }  // namespace
 
 CFolderWarmup::CFolderWarmup() : CFolderWarmup(win32::IsRunningOnWine()) {}
@@ -60,6 +71,7 @@ void CFolderWarmup::Wait() {
 }
 
 void CFolderWarmup::Walk(std::vector<String> folders) {
+  for (const String& folder : folders) OpenAncestors(folder);
   while (!folders.empty() && !m_stop.load()) {
     const String folder = std::move(folders.back());
     folders.pop_back();

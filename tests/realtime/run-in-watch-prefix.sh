@@ -5,11 +5,12 @@
 # has opened it, as the folders below backup items are when the client starts. Whatever
 # happens, the test folder and the links to it are removed at the end.
 #
-#   run-in-watch-prefix.sh TEST_PROGRAM WINE_RUN PREFIX
+#   run-in-watch-prefix.sh TEST_PROGRAM WINE_RUN PREFIX [GTEST_FILTER]
 set -euo pipefail
 program=$1
 wine_run=$2
 export VL_WINEPREFIX=$3
+filter=${4:-WatchPrefix*}
 devices=$VL_WINEPREFIX/dosdevices
 work=$(mktemp -d)
 
@@ -34,4 +35,4 @@ ln -s "$work/d" "$devices/d:"
 ln -s "$work/e" "$devices/e:"
 
 export VL_TEST_WATCHED=D VL_TEST_UNWATCHED=E
-"$wine_run" "$program" --gtest_brief=1 '--gtest_filter=WatchPrefix*'
+"$wine_run" "$program" --gtest_brief=1 "--gtest_filter=$filter"
