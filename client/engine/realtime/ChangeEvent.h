@@ -1,7 +1,7 @@
 #pragma once
 // The change event real-time backup passes from the directory-change handler to the queue
-// (message 2027), and the queue's record of it. Both are plain fixed-size blocks as the spec
-// lays them out; every text is 260 UTF-16 characters, zero-terminated and zero-filled.
+// (message 2027), and the queue's record of it. Both are plain fixed-size blocks in
+// a fixed field order; every text is 260 UTF-16 characters, zero-terminated and zero-filled.
 #include <cstdint>
 #include <memory>
 

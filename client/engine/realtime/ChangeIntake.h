@@ -1,5 +1,5 @@
 #pragma once
-// The directory-change handler of real-time backup (message 2026, steps 2-4), on the
+// The directory-change handler of real-time backup (message 2026), on the
 // user-interface thread: which raw changes of the drive watchers lie below a backup item, the
 // two halves of a rename, and the change event to post (message 2027).
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-// The change queue of real-time backup: the change-event handler (message 2027, steps 2-9)
+// The change queue of real-time backup: the change-event handler (message 2027)
 // filters an event and merges bursts on the user-interface thread; the processing thread takes
 // the waiting records out for a pass and puts back what it could not do yet. One mutex guards
 // the records, and it is never held while files are copied.
@@ -40,8 +40,8 @@ class CChangeQueue {
   CChangeQueue(const ILongPathNames& longNames, const ITickSource& ticks)
       : m_longNames(longNames), m_ticks(ticks) {}
 
-  // Steps 2-9 of the change-event handler (step 1, the processing thread's absence, is the
-  // caller's). event's paths are replaced by their long forms where those differ; backupFolder
+  // The change-event handler, except for its first check, the processing thread's absence,
+  // which is the caller's. event's paths are replaced by their long forms where those differ; backupFolder
   // is the target folder in use, m_strBackupFolder, searched for case-sensitively anywhere in
   // either path (an empty one discards nothing). A new event for the path of a record younger
   // than kChangeMergeMs makes the record young again and gives it the newer event's action,
@@ -68,12 +68,12 @@ class CChangeQueue {
   std::list<CHANGE_RECORD> m_records;
 };
 
-// Step 7's rule for one name and its extension: TMP in any case with at least one character
+// The temporary-file rule for one name and its extension: TMP in any case with at least one character
 // before it, the part before being what precedes the first occurrence of the extension text in
 // the name, less one (so ".tmp" stays, and so does "tmp.tmp", whose first "tmp" opens it).
 bool IsDiscardedTempName(StringView name, StringView extension);
 
-// Step 6's rule: the name begins with "~$" or with "$".
+// The reserved-name rule: the name begins with "~$" or with "$".
 bool IsReservedChangeName(StringView name);
 
 }  // namespace vl

@@ -147,7 +147,7 @@ TEST_F(ChangeQueueTest, ABurstStaysOneRecordWhileItGoesOn) {
   EXPECT_EQ(queue.Records()[0].tick, 8100u + 1000u);
 }
 
-// The spec keeps the older action; the newer one is what the file now is: a file deleted and
+// Keeping the older action would be wrong; the newer one is what the file now is: a file deleted and
 // made again at once (as editors save) must be copied.
 TEST_F(ChangeQueueTest, AMergedRecordTakesTheNewerAction) {
   Accept(CHANGE_ACTION_DELETE, VLT("C:\\Data\\a.txt"));
