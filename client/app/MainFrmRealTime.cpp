@@ -12,7 +12,11 @@ namespace {
 
 constexpr UINT kLostChangesCheckMs = 500;
 
-void TraceLine(const String& line) { GetVaultlineApp()->DebugTrace(L"%s\n", line.c_str()); }
+// Some of the lines come with their line end already.
+void TraceLine(const String& line) {
+  const bool ended = !line.empty() && line.back() == L'\n';
+  GetVaultlineApp()->DebugTrace(ended ? L"%s" : L"%s\n", line.c_str());
+}
 
 }  // namespace
 
