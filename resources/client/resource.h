@@ -20,6 +20,7 @@
 #define IDD_ABOUTBOX 100
 #define IDD_BACKUP 155        // the backup dialog (DlgBackup.rc2)
 #define IDD_SYNC_REPORT 173   // the report dialog (DlgSyncReport.rc2)
+#define IDD_RESTORE 196       // the restore dialog (DlgRestore.rc2)
 
 // String table: the client's own texts use 100 to 199, the framework-style texts 57344 up.
 // Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
@@ -79,6 +80,34 @@
 #define IDS_ERROR_KIND_CHANGED 193
 #define IDS_MSG_SAME_TARGET 194
 #define IDS_MSG_TARGET_OVERLAP 195
+// The restore dialog.
+#define IDS_TIP_RESTORE_BROWSE 220
+#define IDS_TIP_RESTORE_HERE 221
+#define IDS_TIP_RESTORE_TO 222
+#define IDS_COLUMN_VERSION 223
+#define IDS_COLUMN_MODIFIED 224
+#define IDS_COLUMN_SIZE 225
+#define IDS_TEXT_CURRENT_VERSION 226
+#define IDS_TEXT_RESTORE_HINT 227
+#define IDS_TITLE_BROWSE_RESTORE_SOURCE 228
+#define IDS_TITLE_BROWSE_RESTORE_TO 229
+#define IDS_ASK_RESTORE_REPLACE 230
+#define IDS_MSG_RESTORED 231
+#define IDS_MSG_NO_VERSIONS 232
+#define IDS_MSG_RESTORE_FAILED 233
+#define IDS_STATUS_RESTORING 234
+// Finding and restoring kept versions, and pruning history.
+#define IDS_RESTORE_NOT_BELOW_ITEM 200
+#define IDS_RESTORE_NO_TARGET 201
+#define IDS_RESTORE_HISTORY_PATH 202
+#define IDS_RESTORE_EXISTS 203
+#define IDS_RESTORE_INTO_HISTORY 204
+#define IDS_RESTORE_INTO_SOURCE 205
+#define IDS_RESTORE_READ_FAILED 206
+#define IDS_RESTORE_KEEP_FAILED 207
+#define IDS_RESTORE_COPY_FAILED 208
+#define IDS_RESTORE_NOTHING 209
+#define IDS_RESTORE_IN_TARGET 210
 #define IDS_TITLE_APPLICATION 57344
 #define IDS_TITLE_BROWSE_ITEM 57345
 
@@ -89,6 +118,7 @@
 #define ID_TRAY_SETTINGS 32775
 #define ID_APP_ABOUT 57664
 #define ID_TRAY_ABOUT 32777
+#define ID_TRAY_RESTORE 32778
 
 // Controls of the About dialog.
 #define IDC_ABOUT_ICON 1000
@@ -106,6 +136,15 @@
 #define IDC_BACKUP_START 1029
 #define IDC_BACKUP_STOP 1030
 #define IDC_BACKUP_LOCATION_LABEL 1052
+
+// Controls of the restore dialog (1004, the close button, as in the backup dialog).
+#define IDC_RESTORE_CLOSE 1004
+#define IDC_RESTORE_BROWSE 1060
+#define IDC_RESTORE_PATH 1061
+#define IDC_RESTORE_VERSIONS 1062
+#define IDC_RESTORE_HERE 1063
+#define IDC_RESTORE_TO 1064
+#define IDC_RESTORE_STATUS 1065
 
 // Controls of the report dialog (1004, the close button, as in the backup dialog).
 #define IDC_REPORT_CLOSE 1004
