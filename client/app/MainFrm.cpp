@@ -116,6 +116,9 @@ bool CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_TRAY_SETTINGS:
       OnSettings();
       return true;
+    case ID_TRAY_RESTORE:
+      OnRestore();
+      return true;
     case ID_APP_ABOUT:
     case ID_TRAY_ABOUT:
       GetVaultlineApp()->OnAppAbout();

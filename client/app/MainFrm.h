@@ -69,6 +69,8 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void OnOpen();
   void OnExit();
   void OnSettings();
+  // The restore dialog (MainFrmRestore.cpp).
+  void OnRestore();
   void RunStartup();
   // Timers 3 and 4 (MainFrmTimers.cpp).
   void OnBackupTimer(UINT_PTR id);

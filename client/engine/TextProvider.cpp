@@ -38,6 +38,22 @@ constexpr EnglishText kEnglish[] = {
                               "target folder as another item of the list.")},
     {IDS_MSG_TARGET_OVERLAP, VLT("\"%s\" cannot be used: the backup target and a backup item "
                                  "must not lie inside one another.")},
+    {IDS_TIP_RESTORE_BROWSE, VLT("Choose a file or folder")},
+    {IDS_TIP_RESTORE_HERE, VLT("Restore")},
+    {IDS_TIP_RESTORE_TO, VLT("Restore to ...")},
+    {IDS_COLUMN_VERSION, VLT("Version")},
+    {IDS_COLUMN_MODIFIED, VLT("Modified")},
+    {IDS_COLUMN_SIZE, VLT("Size")},
+    {IDS_TEXT_CURRENT_VERSION, VLT("Current backup")},
+    {IDS_TEXT_RESTORE_HINT, VLT("Drop a file or folder here, or choose one, to see its versions.")},
+    {IDS_TITLE_BROWSE_RESTORE_SOURCE, VLT("Select the file or folder to restore.")},
+    {IDS_TITLE_BROWSE_RESTORE_TO, VLT("Select the folder to restore into.")},
+    {IDS_ASK_RESTORE_REPLACE, VLT("\"%s\" already exists. Do you want to replace it? What it "
+                                  "replaces is kept as a history copy in the backup.")},
+    {IDS_MSG_RESTORED, VLT("Restored to \"%s\".")},
+    {IDS_MSG_NO_VERSIONS, VLT("No backup of \"%s\" was found.")},
+    {IDS_MSG_RESTORE_FAILED, VLT("Failed to restore \"%s\".")},
+    {IDS_STATUS_RESTORING, VLT("Restoring ...")},
     {IDS_TITLE_APPLICATION, VLT("Vaultline")},
 };
 

@@ -20,14 +20,12 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM param, LPARAM dat
   return 0;
 }
 
-}  // namespace
-
-bool BrowseForFolder(HWND owner, const String& title, const String& initial, String& chosen) {
+bool Browse(HWND owner, const String& title, const String& initial, UINT flags, String& chosen) {
   BROWSEINFOW info{};
   info.hwndOwner = owner;
   info.pidlRoot = nullptr;
   info.lpszTitle = title.c_str();
-  info.ulFlags = kBrowseFlags;
+  info.ulFlags = flags;
   info.lpfn = &BrowseCallback;
   info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
   PIDLIST_ABSOLUTE item = ::SHBrowseForFolderW(&info);
@@ -37,6 +35,18 @@ bool BrowseForFolder(HWND owner, const String& title, const String& initial, Str
   ::CoTaskMemFree(item);
   if (havePath) chosen = path;
   return havePath;
+}
+
+}  // namespace
+
+bool BrowseForFolder(HWND owner, const String& title, const String& initial, String& chosen) {
+  return Browse(owner, title, initial, kBrowseFlags, chosen);
+}
+
+bool BrowseForFileOrFolder(HWND owner, const String& title, String& chosen) {
+  // Not "file-system folders only": that would refuse every file.
+  return Browse(owner, title, String(), BIF_BROWSEINCLUDEFILES | BIF_STATUSTEXT |
+                                            BIF_NEWDIALOGSTYLE, chosen);
 }
 
 }  // namespace vl

@@ -11,5 +11,7 @@ namespace vl {
 // True with the chosen folder's path; false when the user cancelled or the choice has no
 // file-system path.
 bool BrowseForFolder(HWND owner, const String& title, const String& initial, String& chosen);
+// The same browser showing files as well: true with the chosen file's or folder's path.
+bool BrowseForFileOrFolder(HWND owner, const String& title, String& chosen);
 
 }  // namespace vl

@@ -97,6 +97,23 @@ const std::map<UINT, String>& EnglishTexts() {
       {IDS_MSG_TARGET_OVERLAP,
        L"\"%s\" cannot be used: the backup target and a backup item must not lie inside "
        L"one another."},
+      {IDS_TIP_RESTORE_BROWSE, L"Choose a file or folder"},
+      {IDS_TIP_RESTORE_HERE, L"Restore"},
+      {IDS_TIP_RESTORE_TO, L"Restore to ..."},
+      {IDS_COLUMN_VERSION, L"Version"},
+      {IDS_COLUMN_MODIFIED, L"Modified"},
+      {IDS_COLUMN_SIZE, L"Size"},
+      {IDS_TEXT_CURRENT_VERSION, L"Current backup"},
+      {IDS_TEXT_RESTORE_HINT, L"Drop a file or folder here, or choose one, to see its versions."},
+      {IDS_TITLE_BROWSE_RESTORE_SOURCE, L"Select the file or folder to restore."},
+      {IDS_TITLE_BROWSE_RESTORE_TO, L"Select the folder to restore into."},
+      {IDS_ASK_RESTORE_REPLACE,
+       L"\"%s\" already exists. Do you want to replace it? What it replaces is kept as a "
+       L"history copy in the backup."},
+      {IDS_MSG_RESTORED, L"Restored to \"%s\"."},
+      {IDS_MSG_NO_VERSIONS, L"No backup of \"%s\" was found."},
+      {IDS_MSG_RESTORE_FAILED, L"Failed to restore \"%s\"."},
+      {IDS_STATUS_RESTORING, L"Restoring ..."},
       {IDS_TITLE_APPLICATION, L"Vaultline"},
       {IDS_TITLE_BROWSE_ITEM,
        L"You can select folders only. If you add file(s), drag and drop file(s) to the "
@@ -284,9 +301,9 @@ String ItemText(HMENU menu, UINT position) {
 
 TEST_F(ClientTranslations, TrayMenuInEachLanguage) {
   const std::map<LANGID, std::vector<UINT>> expected = {
-      {kEnglish, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, 0, ID_TRAY_EXIT}},
-      {kKorean, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, ID_TRAY_ABOUT, 0, ID_TRAY_EXIT}},
-      {kJapanese, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, 0, ID_TRAY_EXIT}},
+      {kEnglish, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, ID_TRAY_RESTORE, 0, ID_TRAY_EXIT}},
+      {kKorean, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, ID_TRAY_RESTORE, ID_TRAY_ABOUT, 0, ID_TRAY_EXIT}},
+      {kJapanese, {ID_TRAY_OPEN, ID_TRAY_SETTINGS, ID_TRAY_RESTORE, 0, ID_TRAY_EXIT}},
   };
   EXPECT_EQ(Languages(RT_MENU, IDR_TRAYMENU), (std::set<LANGID>{kEnglish, kKorean, kJapanese}));
   for (const auto& [lang, ids] : expected) {
@@ -316,7 +333,8 @@ TEST_F(ClientTranslations, TrayMenuInEachLanguage) {
     if (lang == kEnglish) {
       EXPECT_EQ(ItemText(popup, 0), L"&Vaultline ...");
       EXPECT_EQ(ItemText(popup, 1), L"&Settings ...");
-      EXPECT_EQ(ItemText(popup, 3), L"E&xit");
+      EXPECT_EQ(ItemText(popup, 2), L"&Restore ...");
+      EXPECT_EQ(ItemText(popup, 4), L"E&xit");
     } else {
       for (size_t i = 1; i < ids.size(); ++i) {
         if (ids[i] != 0) {
