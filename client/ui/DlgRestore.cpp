@@ -71,7 +71,7 @@ class CDlgRestore : public CDialogSK, private IRestoreDialogView {
   bool BrowseForFolder(const String& initial, String& chosen) override;
   void ShowSourcePath(const String& path) override;
   void ShowVersions(const std::vector<VersionRow>& rows) override;
-  void SelectVersion(int row) override { SelectListRow(Item(IDC_RESTORE_VERSIONS), row); }
+  void SelectVersion(int row) override;
   int SelectedVersion() const override { return SelectedListRow(Item(IDC_RESTORE_VERSIONS)); }
   void EnableRestore(bool enable) override;
   void ShowBusy(bool busy) override;
@@ -268,6 +268,13 @@ void CDlgRestore::ShowVersions(const std::vector<VersionRow>& rows) {
   cells.reserve(rows.size());
   for (const VersionRow& row : rows) cells.push_back({row.version, row.modified, row.size});
   SetListRows(Item(IDC_RESTORE_VERSIONS), cells);
+}
+
+void CDlgRestore::SelectVersion(int row) {
+  HWND list = Item(IDC_RESTORE_VERSIONS);
+  SelectListRow(list, row);
+  // Without the focus the list draws its selection too faintly to be seen.
+  if (row >= 0 && ::IsWindowEnabled(list)) ::SetFocus(list);
 }
 
 void CDlgRestore::EnableRestore(bool enable) {
