@@ -240,7 +240,9 @@ void CDlgRestore::ShowMessage(TextId textId, const String& insert) {
 }
 
 void CDlgRestore::ShowFailure(TextId textId, const String& insert) {
-  Box(textId, insert, MB_OK | MB_ICONERROR);
+  // A reason this build has no words for still must not read as an empty, harmless box.
+  const TextId shown = m_texts.Text(textId).empty() ? IDS_MSG_RESTORE_FAILED : textId;
+  Box(shown, insert, MB_OK | MB_ICONERROR);
 }
 
 bool CDlgRestore::AskYesNo(TextId textId, const String& insert) {
