@@ -18,12 +18,11 @@ void AppendDigits(String& out, int value, int width) {
   out += digits;
 }
 
-// The history folder beside the file at targetPath.
+}  // namespace
+
 String HistoryFolderOf(const String& targetPath) {
   return model::JoinPath(PathBeforeLastPart(targetPath), HISTORY_FOLDER);
 }
-
-}  // namespace
 
 bool IsHistoryFolderName(StringView name) { return EqualsNoCase(name, HISTORY_FOLDER); }
 

@@ -12,6 +12,9 @@ inline constexpr Char HISTORY_FOLDER[] = VLT("_VLHistory");
 // Whether a folder name is the history folder's, in any letter case.
 bool IsHistoryFolderName(StringView name);
 
+// The history folder beside the file at targetPath.
+String HistoryFolderOf(const String& targetPath);
+
 // The 14 digits %Y%m%d%H%M%S of time.
 String HistoryStamp(const LocalTime& time);
 

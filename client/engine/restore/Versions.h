@@ -32,6 +32,7 @@ struct VersionList {
   TextId refusal = 0;
   String sourcePath;          // canonical
   String targetPath;          // where the current copy is or would be
+  String targetFolder;        // the backup location, which no restore writes into
   bool isFolder = false;
   // The current copy first (when there is one), then history copies newest first. A folder
   // has only its current copy: its history lives file by file.
