@@ -64,9 +64,11 @@ class RestoreDialog : public DialogStory {
     return rows;
   }
 
-  // Selects the last row, the oldest version: a click on the list's empty part, then End.
+  // Selects the last row, the oldest version: a click on the list's empty part, then Home and
+  // End (End alone selects nothing where the focus is on the last row already).
   void SelectOldest(HWND dialog) {
     ASSERT_TRUE(ClickCentreOf(::GetDlgItem(dialog, IDC_RESTORE_VERSIONS)));
+    ASSERT_TRUE(PressKey(VK_HOME));
     ASSERT_TRUE(PressKey(VK_END));
     ASSERT_TRUE(WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDC_RESTORE_HERE)); },
                         kGuiStepTimeoutMs));
