@@ -55,9 +55,11 @@ class Prefix:
         subprocess.run(["wineserver", "-k"], env=self.env, check=False)
         subprocess.run(["wineserver", "-w"], env=self.env, check=False)
 
-    def server_pids(self):
+    def pids(self, needle):
+        """This prefix's processes naming needle: other engineers run clients and wineservers
+        of their own in other prefixes on this machine."""
         marker = ("WINEPREFIX=" + self.path).encode()
-        return [pid for pid in processes(b"wineserver") if marker in environ(pid).split(b"\0")]
+        return [pid for pid in processes(needle) if marker in environ(pid).split(b"\0")]
 
 
 def processes(needle):
@@ -171,8 +173,9 @@ def measure_latencies(source_root, target_root):
 def report_latency(title, figures):
     values = [s for _, s in figures if s is not None]
     missing = [label for label, s in figures if s is None]
-    print(f"{title:44s} n={len(values):2d}  min {min(values):5.2f} s  median "
-          f"{statistics.median(values):5.2f} s  max {max(values):5.2f} s"
+    spread = (f"  min {min(values):5.2f} s  median {statistics.median(values):5.2f} s  max "
+              f"{max(values):5.2f} s" if values else "")
+    print(f"{title:44s} n={len(values):2d}{spread}"
           + (f"  NOT COPIED: {', '.join(missing)}" if missing else ""))
 
 
@@ -192,7 +195,8 @@ class Client:
         time.sleep(6)  # start-up, the watchers and Wine's folder warm-up
 
     def pids(self):
-        return processes(b"Vaultline.exe") + self.prefix.server_pids()
+        """The client's and the wineserver's, apart."""
+        return self.prefix.pids(b"Vaultline.exe"), self.prefix.pids(b"wineserver")
 
     def stop(self):
         self.prefix.stop()
@@ -200,11 +204,12 @@ class Client:
 
 
 def idle_cpu(client):
-    pids = client.pids()
-    before, start = cpu_seconds(pids), time.monotonic()
+    """% of one core of the client and of the wineserver."""
+    groups = client.pids()
+    before, start = [cpu_seconds(pids) for pids in groups], time.monotonic()
     time.sleep(IDLE_SECONDS)
-    used, wall = cpu_seconds(pids) - before, time.monotonic() - start
-    return 100.0 * used / wall
+    wall = time.monotonic() - start
+    return [100.0 * (cpu_seconds(pids) - b) / wall for pids, b in zip(groups, before)]
 
 
 def make_trees(drive):
@@ -238,8 +243,11 @@ def main():
         client = Client(prefix, exe, auto=0)
         cpu_idle = idle_cpu(client)
         client.stop()
-        print(f"{'client idle CPU, watchers running':44s} {cpu_watching:6.2f} % of one core")
-        print(f"{'yardstick: same client, automatic backup off':44s} {cpu_idle:6.2f} % of one core")
+        print(f"{'idle CPU, % of one core':44s} {'client':>7} {'wineserver':>10} {'sum':>6}")
+        for label, (own, server) in (("client, watchers running", cpu_watching),
+                                     ("yardstick: same client, automatic backup off",
+                                      cpu_idle)):
+            print(f"{label:44s} {own:7.2f} {server:10.2f} {own + server:6.2f}")
     finally:
         prefix.stop()
         shutil.rmtree(work, ignore_errors=True)
