@@ -38,6 +38,20 @@ constexpr EnglishText kEnglish[] = {
                               "target folder as another item of the list.")},
     {IDS_MSG_TARGET_OVERLAP, VLT("\"%s\" cannot be used: the backup target and a backup item "
                                  "must not lie inside one another.")},
+    {IDS_RESTORE_NOT_BELOW_ITEM, VLT("\"%s\" is not in any backup item.")},
+    {IDS_RESTORE_NO_TARGET, VLT("No backup location is set, so \"%s\" has no backup.")},
+    {IDS_RESTORE_HISTORY_PATH, VLT("\"%s\" is in a history folder: choose the file it is a "
+                                   "version of.")},
+    {IDS_RESTORE_EXISTS, VLT("\"%s\" already exists.")},
+    {IDS_RESTORE_INTO_HISTORY, VLT("Nothing can be restored into the history folder \"%s\".")},
+    {IDS_RESTORE_INTO_SOURCE, VLT("Nothing can be restored into the backup copy it is read from, "
+                                  "\"%s\".")},
+    {IDS_RESTORE_READ_FAILED, VLT("Failed to read the backup copy \"%s\".")},
+    {IDS_RESTORE_KEEP_FAILED, VLT("\"%s\" could not be kept as a history copy, so it was not "
+                                  "replaced.")},
+    {IDS_RESTORE_COPY_FAILED, VLT("Failed to restore \"%s\".")},
+    {IDS_RESTORE_NOTHING, VLT("There is no version to restore to \"%s\".")},
+    {IDS_RESTORE_IN_TARGET, VLT("\"%s\" lies in the backup location.")},
     {IDS_TIP_RESTORE_BROWSE, VLT("Choose a file or folder")},
     {IDS_TIP_RESTORE_HERE, VLT("Restore")},
     {IDS_TIP_RESTORE_TO, VLT("Restore to ...")},
