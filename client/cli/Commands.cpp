@@ -4,6 +4,7 @@
 #include "client/cli/Console.h"
 #include "client/cli/EditCommands.h"
 #include "client/cli/PlanCommand.h"
+#include "client/cli/RestoreCommands.h"
 #include "client/cli/SetCommands.h"
 
 namespace vl {
@@ -16,6 +17,9 @@ int RunCommand(const CliCommand& command) {
   if (command.verb == L"remove") return RunRemove(command);
   if (command.verb == L"target") return RunTarget(command);
   if (command.verb == L"run") return RunBackupCommand(command);
+  if (command.verb == L"versions") return RunVersions(command);
+  if (command.verb == L"restore") return RunRestore(command);
+  if (command.verb == L"history") return RunHistory(command);
   WriteErr(L"vlbackup: unknown command " + command.verb + L"\n" + CliUsage());
   return kExitFailed;
 }
