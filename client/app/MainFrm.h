@@ -49,6 +49,10 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   CTrayIcon m_trayIcon;
   // 1 while the frame shows a box or dialog of its own, and until the start-up sequence ran.
   int32_t m_bPopup = 0;
+
+  // An automatic backup run (timers, lost real-time changes); one asked for while the restore
+  // dialog is open waits until it closes.
+  void StartAutomaticBackup();
   // The active set's settings; null until the start-up timer fired.
   CSettings* m_pSettings = nullptr;
   uint32_t m_dwMinutes = 0;
@@ -71,6 +75,9 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void OnSettings();
   // The restore dialog (MainFrmRestore.cpp).
   void OnRestore();
+  // The restore dialog is open, and an automatic run waits for it to close.
+  bool m_restoreOpen = false;
+  bool m_automaticRunWaiting = false;
   void RunStartup();
   // Timers 3 and 4 (MainFrmTimers.cpp).
   void OnBackupTimer(UINT_PTR id);

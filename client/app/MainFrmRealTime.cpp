@@ -90,7 +90,7 @@ void CMainFrame::OnLostChangesTimer() {
   if (!m_realTime->TakeRescanDue(!IsRunActive())) return;
   KillTimer(kLostChangesTimer);
   GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] automatic backup for lost changes\n");
-  if (m_pDlgBackup) m_pDlgBackup->StartAutomaticBackup();
+  StartAutomaticBackup();
 }
 
 }  // namespace vl

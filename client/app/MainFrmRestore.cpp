@@ -22,10 +22,28 @@ void CMainFrame::OnRestore() {
     input.items = &app->m_listSource;
     input.targetFolder = m_pSettings->m_strBackupPath;
     input.backupRunning = [this] { return IsRunActive(); };
+    m_restoreOpen = true;
     if (!ShowRestoreDialog(*this, input))
       app->DebugTrace(L"[VAULTLINE][Frame] restore dialog not shown (%lu)\n", ::GetLastError());
+    m_restoreOpen = false;
   }
   m_bPopup = 0;
+  if (m_automaticRunWaiting) {
+    m_automaticRunWaiting = false;
+    StartAutomaticBackup();
+  }
+}
+
+// A run started under a restore would write the very target files the restore is reading and
+// keeping copies in. Dropping the request instead would leave the periodic timer off for good:
+// it is armed again only when a run ends.
+void CMainFrame::StartAutomaticBackup() {
+  if (m_restoreOpen) {
+    GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] automatic backup waits for the restore\n");
+    m_automaticRunWaiting = true;
+    return;
+  }
+  if (m_pDlgBackup) m_pDlgBackup->StartAutomaticBackup();
 }
 
 }  // namespace vl

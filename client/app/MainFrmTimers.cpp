@@ -29,7 +29,7 @@ void FrameBackupTimers::StopTimer(BackupTimer timer) {
 
 void FrameBackupTimers::StartAutomaticBackup() {
   GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] automatic backup\n");
-  if (m_frame.m_pDlgBackup) m_frame.m_pDlgBackup->StartAutomaticBackup();
+  m_frame.StartAutomaticBackup();
 }
 
 void FrameBackupTimers::TraceMinutes(uint32_t minutes, const String& periodText) {

@@ -3,6 +3,7 @@
 // a restore onto the file the user has now asked first and keeping that file on the target.
 #include <gtest/gtest.h>
 
+#include "client/model/Settings.h"
 #include "tests/gui/dialog/DialogStory.h"
 #include "tests/gui/harness/FolderBrowser.h"
 #include "tests/gui/harness/Input.h"
@@ -38,12 +39,15 @@ class RestoreDialog : public DialogStory {
     ASSERT_TRUE(MakeTree(m_target, {{L"Docs\\report.txt", 300},
                                     {kKeptNewer, 200},
                                     {kKeptOlder, 100}}));
-    ASSERT_NO_FATAL_FAILURE(StartWithSet({m_docs}, m_target));
+    ASSERT_TRUE(m_client.WriteSet({m_docs}, m_target, [this](CSettings& s) { Adjust(s); }));
+    ASSERT_NE(m_client.StartAndWaitForDialog(), nullptr) << m_client.Output();
     // Boxes of the restore dialog must not find the backup dialog usable behind them.
     ASSERT_TRUE(m_client.Click(IDC_BACKUP_CLOSE));
     ASSERT_TRUE(WaitFor([&] { return !::IsWindowVisible(m_client.Dialog()); },
                         kGuiStepTimeoutMs));
   }
+
+  virtual void Adjust(CSettings&) {}
 
   HWND OpenFromTrayMenu() {
     HWND frame = m_client.Program().WaitForWindow(nullptr, L"Vaultline MainFrame");
@@ -132,6 +136,31 @@ TEST_F(RestoreDialog, ListsKeptVersionsAndRestoresOneIntoAFolderAndOntoTheFile) 
 
   ASSERT_TRUE(ClickCentreOf(::GetDlgItem(dialog, IDC_RESTORE_CLOSE)));
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }, kGuiStepTimeoutMs));
+}
+
+// Idle backups every 10 s (an idle time of 0 minutes): one that comes while the dialog is open
+// waits for it to close, since its run would write the target the restore reads.
+class RestoreDialogWithIdleBackups : public RestoreDialog {
+ protected:
+  void Adjust(CSettings& s) override {
+    s.m_bAutoBackup = 1;
+    s.m_nBackupMode = 1;
+    s.m_strIdleTime = L"0";
+  }
+};
+
+TEST_F(RestoreDialogWithIdleBackups, AnAutomaticRunWaitsUntilTheDialogCloses) {
+  HWND dialog = OpenFromTrayMenu();
+  ASSERT_NE(dialog, nullptr) << m_client.Output();
+  ASSERT_TRUE(m_client.Program().WaitForOutputCount(
+      L"[VAULTLINE][Frame] automatic backup waits for the restore", 1, 30000))
+      << m_client.Output();
+  const size_t started = m_client.CountTrace(kTraceRunStarted);
+  ::Sleep(kGuiQuietMs);
+  EXPECT_EQ(m_client.CountTrace(kTraceRunStarted), started) << m_client.Output();
+  ASSERT_TRUE(ClickCentreOf(::GetDlgItem(dialog, IDC_RESTORE_CLOSE)));
+  EXPECT_TRUE(m_client.Program().WaitForOutputCount(kTraceRunStarted, started + 1))
+      << m_client.Output();
 }
 
 }  // namespace
