@@ -55,8 +55,9 @@ int Report(const RestoreOutcome& outcome, const String& destination) {
              (outcome.files == 1 ? VLT(" file to ") : VLT(" files to ")) + destination +
              VLT("\n"));
   }
-  if (!outcome.keptCopy.empty()) WriteOut(VLT("kept the replaced file as ") + outcome.keptCopy +
-                                          VLT("\n"));
+  if (!outcome.keptCopy.empty()) {
+    WriteOut(VLT("kept the replaced file as ") + outcome.keptCopy + VLT("\n"));
+  }
   if (!outcome.Ok()) {
     WriteErr(VLT("vlbackup: ") +
              RestoreMessageLine(outcome.message, outcome.failedPath, outcome.result) + VLT("\n"));

@@ -62,19 +62,6 @@ TEST(RestoreOptions, RefusedLines) {
   }
 }
 
-TEST(VersionsOptions, OnePathAndAnOptionalJson) {
-  VersionsOptions options;
-  String error;
-  EXPECT_TRUE(ParseVersionsOptions({VLT("--json"), VLT("a")}, options, error));
-  EXPECT_TRUE(options.json);
-  EXPECT_EQ(options.path, VLT("a"));
-  for (const std::vector<String>& args :
-       {std::vector<String>{}, {VLT("--json")}, {VLT("a"), VLT("b")}, {VLT("a"), VLT("--all")},
-        {VLT("a"), VLT("--json"), VLT("--json")}}) {
-    EXPECT_FALSE(ParseVersionsOptions(args, options, error)) << Joined(args);
-  }
-}
-
 TEST(PruneOptions, NeedsARuleAndTakesWholeNumbers) {
   struct Case {
     std::vector<String> args;

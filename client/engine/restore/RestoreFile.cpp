@@ -40,7 +40,10 @@ void RestoreOneFile(IFileSystem& fs, const IClock& clock, const String& source,
   if (taken) {
     String kept;
     const FsResult keptResult = KeepAsHistoryCopy(fs, clock, destination, keptAs, kept);
-    if (!keptResult) return NoteFailure(outcome, IDS_RESTORE_KEEP_FAILED, destination, keptResult);
+    if (!keptResult) {
+      NoteFailure(outcome, IDS_RESTORE_KEEP_FAILED, destination, keptResult);
+      return;
+    }
     outcome.keptCopy = kept;
   }
   const FsResult parent = EnsureFolder(fs, PathBeforeLastPart(destination));
@@ -48,9 +51,11 @@ void RestoreOneFile(IFileSystem& fs, const IClock& clock, const String& source,
       parent ? ReplaceFileSafely(fs, clock, source, destination, HISTORY_MODE_OVERWRITE, !taken,
                                  CopyProgressFn())
              : ReplaceOutcome{parent, String()};
-  if (!copied.Ok()) return NoteFailure(outcome, IDS_RESTORE_COPY_FAILED, destination,
-                                       copied.result);
-  ++outcome.files;
+  if (copied.Ok()) {
+    ++outcome.files;
+  } else {
+    NoteFailure(outcome, IDS_RESTORE_COPY_FAILED, destination, copied.result);
+  }
 }
 
 }  // namespace vl

@@ -88,13 +88,5 @@ TEST_F(PruneTest, CarryingOutRemovesThePlanAndNamesWhatStayed) {
   EXPECT_TRUE(fs.Exists(kDocs + VLT("c_VL20261308000000.txt")));
 }
 
-TEST_F(PruneTest, AnUnreadableFolderIsNamedAndItsCopiesStay) {
-  fs.InjectFailure(FakeOp::List, VLT("T:\\B\\Docs\\Sub"), kSysAccessDenied);
-  const PrunePlan plan = PlanPrune(fs, kTarget, 0, -1, clock);
-  EXPECT_EQ(plan.unreadFolders, std::vector<String>{VLT("T:\\B\\Docs\\Sub")});
-  EXPECT_EQ(plan.result.error, FsError::AccessDenied);
-  EXPECT_EQ(plan.remove.size(), 5u);
-}
-
 }  // namespace
 }  // namespace vl::test

@@ -61,16 +61,6 @@ TEST_F(RestoreTest, AnExistingFileIsRefusedWithoutReplaceAndKeptInHistoryWithIt)
   EXPECT_EQ(Find(kSource).versions.size(), 3u);  // the replaced file is a version now
 }
 
-TEST_F(RestoreTest, AReplaceWithinTheSameSecondKeepsEachReplacedFile) {
-  fs.AddFileWithContent(kSource, "first", kBackedUp + 60);
-  ASSERT_TRUE(Restore(VLT("current"), kSource, true).Ok());
-  const RestoreOutcome second = Restore(VLT("20261101000000"), kSource, true);
-  ASSERT_TRUE(second.Ok());
-  EXPECT_EQ(fs.Content(kKept), "first");
-  EXPECT_EQ(fs.Content(second.keptCopy), "backed up");
-  EXPECT_NE(second.keptCopy, kKept);
-}
-
 TEST_F(RestoreTest, AFailureOnTheWayLeavesTheDestinationAsItWas) {
   struct Case {
     const char* what;
@@ -154,15 +144,6 @@ TEST_F(FolderRestoreTest, OneTakenFileRefusesTheWholeTreeUnlessReplaced) {
   EXPECT_EQ(fs.Content(VLT("C:\\Docs\\Sub\\Deeper\\b.txt")), "b");
   EXPECT_EQ(fs.Content(VLT("T:\\B\\Docs\\Sub\\Deeper\\_VLHistory\\b_VL20261209100000.txt")),
             "mine");
-}
-
-TEST_F(FolderRestoreTest, AnUnreadableFolderIsReportedAndTheRestGoesOn) {
-  fs.InjectFailure(FakeOp::List, VLT("T:\\B\\Docs\\Sub"), kSysAccessDenied);
-  const RestoreOutcome outcome = Restore(VLT("C:\\Out"), false);
-  EXPECT_EQ(outcome.message, IDS_RESTORE_READ_FAILED);
-  EXPECT_EQ(outcome.failedPath, VLT("T:\\B\\Docs\\Sub"));
-  EXPECT_EQ(outcome.files, 1u);
-  EXPECT_EQ(outcome.failures, 1u);
 }
 
 }  // namespace

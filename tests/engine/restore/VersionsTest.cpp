@@ -2,7 +2,6 @@
 // history folder are versions of it, and in which order they come.
 #include <gtest/gtest.h>
 
-#include "client/engine/restore/HistoryName.h"
 #include "core/text/Utf.h"
 #include "tests/engine/restore/RestoreFixture.h"
 
@@ -106,11 +105,6 @@ TEST_F(VersionsTest, AFolderListsItsCurrentCopyAndAnUnreadableTargetIsNoEmptyLis
   const VersionList unread = Find(VLT("C:\\Docs\\a.txt"));
   EXPECT_FALSE(unread.Ok());
   EXPECT_EQ(unread.result.error, FsError::AccessDenied);
-}
-
-TEST(HistoryStampText, ShowsAValidStampAsADateAndLeavesOtherTextAlone) {
-  EXPECT_EQ(FormatHistoryStamp(VLT("20261208143005")), VLT("2026-12-08 14:30:05"));
-  EXPECT_EQ(FormatHistoryStamp(VLT("20261308143005")), VLT("20261308143005"));
 }
 
 }  // namespace
