@@ -43,7 +43,13 @@ FsResult KeepAsHistoryCopy(IFileSystem& fs, const IClock& clock, const String& f
   if (path.empty()) return failure;
   const ReplaceOutcome kept =
       ReplaceFileSafely(fs, clock, file, path, HISTORY_MODE_OVERWRITE, true, CopyProgressFn());
-  if (kept.Ok()) copyPath = path;
+  if (!kept.Ok()) return kept.result;
+  copyPath = path;
+  // As MoveToHistory leaves it: a read-only history copy would stop a prune from removing it.
+  FileStatus status;
+  if (fs.GetStatus(path, status) && (status.attributes & kAttrReadOnly) != 0) {
+    fs.SetAttributes(path, status.attributes & ~uint32_t{kAttrReadOnly});
+  }
   return kept.result;
 }
 

@@ -17,6 +17,7 @@ struct TreeVisit {
   std::function<bool(const String& copy, const String& placed)> file;
   std::function<void(const String& copy, const String& placed)> folder;
   std::function<void(const String& copy, const FsResult& result)> unread;
+  std::function<void(const String& copy, const String& placed)> folderDone;
 };
 
 // The entries of folder that belong to the backed-up tree.
@@ -46,6 +47,7 @@ bool WalkTree(const IFileSystem& fs, const String& copy, const String& destinati
                                    : visit.file(entry.path, placed);
     if (!go) return false;
   }
+  if (visit.folderDone) visit.folderDone(copy, destination);
   return true;
 }
 
@@ -64,6 +66,12 @@ void RestoreFolderTree(IFileSystem& fs, const IClock& clock, const String& copy,
   };
   visit.unread = [&](const String& source, const FsResult& result) {
     NoteFailure(outcome, IDS_RESTORE_READ_FAILED, source, result);
+  };
+  // Only once its files are in: each of them changed the folder's last-write time.
+  visit.folderDone = [&](const String& source, const String& placed) {
+    FileStatus status;
+    if (!fs.GetStatus(source, status)) return;
+    fs.SetFileTimes(placed, status.creationTime, status.lastAccessTime, status.lastWriteTime);
   };
   WalkTree(fs, copy, destination, visit);
 }

@@ -53,11 +53,15 @@ TEST_F(RestoreTest, AnExistingFileIsRefusedWithoutReplaceAndKeptInHistoryWithIt)
   EXPECT_EQ(fs.Content(kSource), "mine now");
   EXPECT_FALSE(fs.Exists(kKept));
 
+  fs.SetRawAttributes(kSource, kAttrReadOnly);
   const RestoreOutcome replaced = Restore(VLT("20261101000000"), kSource, true);
   EXPECT_TRUE(replaced.Ok());
   EXPECT_EQ(fs.Content(kSource), "old");
   EXPECT_EQ(replaced.keptCopy, kKept);
   EXPECT_EQ(fs.Content(kKept), "mine now");
+  FileStatus kept;
+  ASSERT_TRUE(fs.GetStatus(kKept, kept));
+  EXPECT_EQ(kept.attributes & kAttrReadOnly, 0u);  // or a prune could never remove it
   EXPECT_EQ(Find(kSource).versions.size(), 3u);  // the replaced file is a version now
 }
 
@@ -111,6 +115,8 @@ class FolderRestoreTest : public RestoreFixture {
     fs.AddFileWithContent(VLT("T:\\B\\Docs\\a.txt"), "a", kBackedUp);
     fs.AddFileWithContent(VLT("T:\\B\\Docs\\Sub\\Deeper\\b.txt"), "b", kBackedUp - 10);
     fs.AddFolder(VLT("T:\\B\\Docs\\Empty"));
+    fs.SetRawTimes(VLT("T:\\B\\Docs\\Sub\\Deeper"),
+                   {kBackedUp - 7, kBackedUp - 6, kBackedUp - 5});
     fs.AddFile(VLT("T:\\B\\Docs\\_VLHistory\\a_VL20261101000000.txt"), 1, kBackedUp);
     fs.AddFile(VLT("T:\\B\\Docs\\Sub\\b.txt.~vlpart"), 1, kBackedUp);
     list = Find(VLT("C:\\Docs"));
@@ -126,6 +132,9 @@ TEST_F(FolderRestoreTest, TheCurrentTreeComesBackWithoutTheBackupsHousekeeping) 
   EXPECT_TRUE(outcome.Ok());
   EXPECT_EQ(outcome.files, 2u);
   EXPECT_EQ(fs.Content(VLT("C:\\Out\\Docs\\Sub\\Deeper\\b.txt")), "b");
+  FileStatus folder;
+  ASSERT_TRUE(fs.GetStatus(VLT("C:\\Out\\Docs\\Sub\\Deeper"), folder));
+  EXPECT_EQ(folder.lastWriteTime, kBackedUp - 5);
   EXPECT_TRUE(fs.Exists(VLT("C:\\Out\\Docs\\Empty")));
   EXPECT_FALSE(fs.Exists(VLT("C:\\Out\\Docs\\_VLHistory")));
   EXPECT_FALSE(fs.Exists(VLT("C:\\Out\\Docs\\Sub\\b.txt.~vlpart")));
