@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <iterator>
+#include <vector>
 
 #include "client/ui/DialogFont.h"
 #include "client/ui/DialogLayout.h"
+#include "client/ui/ListViewRows.h"
 #include "resources/client/resource.h"
 #include "resources/skin/ClientSkinIds.h"
 #include "win32/ResString.h"
@@ -72,33 +74,6 @@ void PlaceGrid(HWND dialog) {
   }
 }
 
-void InsertColumn(HWND list, int index, UINT textId, int width) {
-  String text = LoadResString(textId);
-  LVCOLUMNW column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  column.cx = width;
-  column.pszText = text.data();
-  column.iSubItem = index;
-  ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&column));
-}
-
-void AppendRow(HWND list, const CErrorItem& error) {
-  String path = error.path;
-  String message = error.message;
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  item.pszText = path.data();
-  const auto row = static_cast<int>(
-      ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) return;
-  item.iSubItem = 1;
-  item.pszText = message.data();
-  ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
-}
-
 }  // namespace
 
 CDlgSyncReport::CDlgSyncReport(CWnd* parent) : CDialogSK(IDD_SYNC_REPORT, parent) {
@@ -158,8 +133,8 @@ void CDlgSyncReport::ApplyFonts() {
 
 void CDlgSyncReport::InsertColumns() {
   HWND list = GetDlgItem(IDC_REPORT_ERRORS);
-  InsertColumn(list, 0, IDS_COLUMN_FILE_NAME, kFileNameColumnWidth);
-  InsertColumn(list, 1, IDS_COLUMN_ERROR, kErrorColumnWidth);
+  InsertListColumn(list, 0, LoadResString(IDS_COLUMN_FILE_NAME), kFileNameColumnWidth);
+  InsertListColumn(list, 1, LoadResString(IDS_COLUMN_ERROR), kErrorColumnWidth);
 }
 
 void CDlgSyncReport::MakeFigures() {
@@ -171,10 +146,11 @@ void CDlgSyncReport::MakeFigures() {
 
 void CDlgSyncReport::FillErrorRows() {
   if (!m_pErrors) return;
-  HWND list = GetDlgItem(IDC_REPORT_ERRORS);
+  std::vector<std::vector<String>> rows;
   for (const auto& error : *m_pErrors) {
-    if (error) AppendRow(list, *error);
+    if (error) rows.push_back({error->path, error->message});
   }
+  SetListRows(GetDlgItem(IDC_REPORT_ERRORS), rows);
 }
 
 void CDlgSyncReport::TransferTexts() {
