@@ -22,6 +22,8 @@ int RunVersions(const CliCommand& command) {
     WriteOut(VersionsJson(list));
   } else {
     WriteOut(VersionLines(list));
+    // An empty answer on stdout keeps scripts simple; a person still learns why it is empty.
+    if (list.versions.empty()) WriteErr(L"vlbackup: no backup copy of " + options.path + L"\n");
   }
   return kExitOk;
 }

@@ -56,6 +56,10 @@ class RestoreStory(unittest.TestCase):
         return history_files(self.target)
 
     def test_versions_restore_replace_and_prune(self):
+        # Before any run: nothing to list, and the person is told so on stderr.
+        empty = self.command("versions", win(self.file))
+        self.assertEqual((empty.returncode, empty.stdout), (0, b""))
+        self.assertIn(b"no backup copy", empty.stderr)
         self.ok("run")
         for number, content in enumerate(CONTENTS[1:], start=1):
             next_second()
