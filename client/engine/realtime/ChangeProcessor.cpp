@@ -5,6 +5,7 @@
 #include "client/engine/History.h"
 #include "client/engine/PathUtil.h"
 #include "client/engine/SameFile.h"
+#include "client/engine/TextFormat.h"
 #include "client/engine/TickSource.h"
 #include "client/engine/realtime/ChangeQueue.h"
 #include "client/engine/realtime/CopyTree.h"
@@ -15,18 +16,6 @@
 
 namespace vl {
 namespace {
-
-String Decimal(int32_t value) {
-  String text;
-  const bool negative = value < 0;
-  int64_t rest = negative ? -int64_t{value} : int64_t{value};
-  do {
-    text.insert(text.begin(), static_cast<Char>(VLT('0') + rest % 10));
-    rest /= 10;
-  } while (rest != 0);
-  if (negative) text.insert(text.begin(), VLT('-'));
-  return text;
-}
 
 bool IsSkippedTargetName(StringView name) {
   return name.substr(0, 2) == VLT("~$") || EqualsNoCase(name, VLT("Thumbs.db"));
@@ -127,7 +116,7 @@ ChangeOutcome CChangeProcessor::ProcessRename(const CHANGE_RECORD& record,
   const int32_t a = CheckOwnership(m_fs, oldPath);
   const int32_t b = CheckOwnership(m_fs, newPath);
   Trace(VLT("[VAULTLINE][ProcessRename]") + oldPath + VLT(" -> ") + newPath +
-        VLT("(Ownership = ") + Decimal(a) + VLT(", ") + Decimal(b) + VLT(")\n"));
+        VLT("(Ownership = ") + DecimalText(a) + VLT(", ") + DecimalText(b) + VLT(")\n"));
   if (a == OWNERSHIP_HELD || b == OWNERSHIP_HELD) return ChangeOutcome::NotDone;
   if (a == OWNERSHIP_READ_ONLY || b == OWNERSHIP_READ_ONLY) return ChangeOutcome::Done;
   const size_t item = FindRelatedItem(m_fs, scope, oldPath);
