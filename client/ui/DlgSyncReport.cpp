@@ -2,12 +2,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "client/ui/DialogFont.h"
 #include "client/ui/DialogLayout.h"
 #include "client/ui/ListViewRows.h"
+#include "client/ui/logic/ColumnFit.h"
 #include "resources/client/resource.h"
 #include "resources/skin/ClientSkinIds.h"
 #include "win32/ResString.h"
@@ -58,14 +61,44 @@ SIZE SizeOf(HWND control) {
   return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-void PlaceGrid(HWND dialog) {
-  int left[kGridColumns] = {kGridLeft};
-  int width[kGridColumns] = {};
+// How wide a control's text is in the font it shows it in.
+int TextWidth(HWND control) {
+  const int length = ::GetWindowTextLengthW(control);
+  if (length <= 0) return 0;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), length + 1)));
+  HDC dc = ::GetDC(control);
+  if (!dc) return 0;
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = ::SelectObject(dc, font);
+  SIZE extent{};
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return extent.cx;
+}
+
+// The template's widths, narrowed where a larger font would push the grid past the skin's right
+// edge (that of the result line), but never below what a column's texts need.
+std::vector<int> GridColumnWidths(HWND dialog) {
+  std::vector<int> preferred(kGridColumns, 0);
+  std::vector<int> needed(kGridColumns, 0);
   for (int column = 0; column < kGridColumns; ++column) {
-    width[column] = SizeOf(::GetDlgItem(dialog, kGrid[0][column])).cx;
-    if (column == 0) continue;
-    left[column] = left[column - 1] + width[column - 1] + kGapAfterColumn[column - 1];
+    preferred[column] = SizeOf(::GetDlgItem(dialog, kGrid[0][column])).cx;
+    for (const auto& row : kGrid) {
+      needed[column] = std::max(needed[column], TextWidth(::GetDlgItem(dialog, row[column])));
+    }
   }
+  int room = kResultX + kResultWidth - kGridLeft;
+  for (int gap : kGapAfterColumn) room -= gap;
+  return FitColumnWidths(preferred, needed, room);
+}
+
+void PlaceGrid(HWND dialog) {
+  const std::vector<int> width = GridColumnWidths(dialog);
+  int left[kGridColumns] = {kGridLeft};
+  for (int column = 1; column < kGridColumns; ++column)
+    left[column] = left[column - 1] + width[column - 1] + kGapAfterColumn[column - 1];
   for (size_t row = 0; row < std::size(kGrid); ++row) {
     for (int column = 0; column < kGridColumns; ++column) {
       Place(dialog, Placement{kGrid[row][column], left[column], kGridRowTop[row], width[column],
@@ -93,6 +126,8 @@ bool CDlgSyncReport::OnInitDialog() {
   MakeFigures();
   FillErrorRows();
   TransferTexts();
+  // Only now are the fonts and texts the grid must hold known.
+  PlaceGrid(m_hWnd);
   return true;
 }
 
@@ -118,7 +153,6 @@ void CDlgSyncReport::PlaceControls() {
   Place(m_hWnd, kErrorList);
   const LONG resultHeight = SizeOf(GetDlgItem(IDC_REPORT_RESULT)).cy;
   Place(m_hWnd, Placement{IDC_REPORT_RESULT, kResultX, kResultY, kResultWidth, resultHeight});
-  PlaceGrid(m_hWnd);
 }
 
 void CDlgSyncReport::ApplyFonts() {
