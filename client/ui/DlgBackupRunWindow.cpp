@@ -49,7 +49,8 @@ bool CDlgBackup::OnWindowThread() const {
 void CDlgBackup::ShowProgress(const ProgressUpdate& update) {
   if (update.percent)
     ::SendMessageW(Item(IDC_BACKUP_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(*update.percent), 0);
-  if (update.status) m_lineSource.SetWindowText(*update.status);
+  // The idle look empties the line; only the source line's own way repaints what it covered.
+  if (update.status) ShowSourceLine(*update.status);
   if (update.caption) SetWindowText(*update.caption);
 }
 

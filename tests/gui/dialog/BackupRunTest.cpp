@@ -3,10 +3,12 @@
 // will not let anyone read, and a long run stopped or not stopped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "client/model/PathJoin.h"
 #include "tests/gui/dialog/DialogStory.h"
+#include "tests/gui/harness/Capture.h"
 #include "tests/gui/harness/Screenshots.h"
 #include "tests/gui/harness/ShellDrop.h"
 #include "win32/handles/FileHandle.h"
@@ -15,6 +17,12 @@ namespace vl::test {
 namespace {
 
 using BackupRun = DialogStory;
+
+// No text drawn there: every pixel has the same colour.
+bool IsOneColour(const Image& image) {
+  return !image.Empty() && std::all_of(image.pixels.begin(), image.pixels.end(),
+                                       [&](uint32_t p) { return p == image.pixels[0]; });
+}
 
 TEST_F(BackupRun, DroppedFolderIsBackedUpAtTheOfferAndReported) {
   const String photos = MakePhotos();
@@ -59,9 +67,18 @@ TEST_F(BackupRun, NothingNewIsSaidAndAChangedFileIsUpdatedWithItsHistory) {
   ASSERT_NE(report, nullptr) << m_client.Output();
   ASSERT_TRUE(CloseReport(report));
 
+  // Away from the screen's centre, so the message box does not repaint the status line for us.
+  ::SetWindowPos(m_client.Dialog(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
   EXPECT_TRUE(m_client.Answer(kTextNothingToBackUp, IDOK, kRunTimeoutMs));
   EXPECT_TRUE(m_client.WaitForRunDone(2)) << m_client.Output();
+  const auto statusLine = [&] {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(m_client.Dialog(), IDC_BACKUP_SOURCE_LINE), &rect);
+    return CaptureScreen(rect);
+  };
+  EXPECT_TRUE(WaitFor([&] { return IsOneColour(statusLine()); }, kGuiStepTimeoutMs))
+      << "the status line still shows the run's last text on the screen";
 
   ASSERT_TRUE(ChangeFile(photos + L"\\b.jpg"));
   ASSERT_TRUE(m_client.Click(IDC_BACKUP_START));
