@@ -56,7 +56,10 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   // The active set's settings; null until the start-up timer fired.
   CSettings* m_pSettings = nullptr;
   uint32_t m_dwMinutes = 0;
+  // The drive letter and NAS address of the share mapping the client made; empty and 0 while
+  // there is none.
   String m_strNetDrive;
+  uint32_t m_dwNetAddress = 0;
   std::unique_ptr<IBackupDialog> m_pDlgBackup;
 
  protected:
@@ -95,8 +98,9 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   void ShowBackupDialog() override;
   void ClearPopup() override;
 
-  // Work of later features, called at the points where the frame needs it (MainFrmHooks.cpp).
+  // The settings dialog and what its answer changes (MainFrmSettings.cpp).
   void RunSettingsDialog();
+  // Undoes the mapping the client made, if any (MainFrmNas.cpp, with ConnectNas).
   void DisconnectNas();
 
   BackupDialogMaker m_makeDialog;
