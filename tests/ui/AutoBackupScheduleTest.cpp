@@ -5,8 +5,10 @@
 #include <iterator>
 #include <vector>
 
+#include "client/model/SettingRanges.h"
 #include "client/model/Settings.h"
 #include "client/ui/logic/AutoBackupSchedule.h"
+#include "tests/ui/CallLog.h"
 
 namespace vl {
 namespace {
@@ -77,9 +79,33 @@ TEST(SettingNumber, ReadsLeadingDecimalDigitsAndCountsTheRestAsZero) {
     uint32_t value;
   } cases[] = {{VLT("10"), 10},  {VLT(" 4"), 4}, {VLT("+7"), 7},  {VLT("12abc"), 12},
                {VLT("abc"), 0},  {VLT(""), 0},   {VLT("-5"), 0},  {VLT("1.5"), 1},
-               {VLT("99999999999"), 0xFFFFFFFFu}};
+               {VLT("99999999999"), 0xFFFFFFFFu}, {VLT("\r\n 3"), 3}};
   for (size_t i = 0; i < std::size(cases); ++i)
     EXPECT_EQ(SettingNumber(cases[i].text), cases[i].value) << "case " << i;
+}
+
+TEST(CheckInterval, RefusesEmptyAndOutOfRangeTextsAtBothEnds) {
+  using V = IntervalVerdict;
+  const struct {
+    const Char* text;
+    V hours, minutes;
+  } cases[] = {
+      {VLT(""), V::kEmpty, V::kEmpty},
+      {VLT("0"), V::kOutOfRange, V::kOutOfRange},
+      {VLT("1"), V::kAccepted, V::kAccepted},
+      {VLT("24"), V::kAccepted, V::kAccepted},
+      {VLT("25"), V::kOutOfRange, V::kAccepted},
+      {VLT("120"), V::kOutOfRange, V::kAccepted},
+      {VLT("121"), V::kOutOfRange, V::kOutOfRange},
+      {VLT("x3"), V::kOutOfRange, V::kOutOfRange},
+      {VLT("-1"), V::kOutOfRange, V::kOutOfRange},
+      {VLT(" 3h"), V::kAccepted, V::kAccepted},
+      {VLT("4294967297"), V::kOutOfRange, V::kOutOfRange},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CheckInterval(c.text, kPeriodHours), c.hours) << "hours " << test::Narrow(c.text);
+    EXPECT_EQ(CheckInterval(c.text, kIdleMinutes), c.minutes) << "minutes " << test::Narrow(c.text);
+  }
 }
 
 TEST_F(ScheduleTest, ArmingStartsTheTimerOfTheModeOnly) {

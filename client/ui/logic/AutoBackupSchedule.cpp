@@ -1,7 +1,6 @@
 #include "client/ui/logic/AutoBackupSchedule.h"
 
-#include <limits>
-
+#include "client/model/SettingRanges.h"
 #include "client/model/Settings.h"
 
 namespace vl {
@@ -16,21 +15,6 @@ constexpr uint32_t kMinutesPerHour = 60;
 uint32_t WholeMinutes(uint32_t ms) { return ms / 1000 / 60; }
 
 }  // namespace
-
-uint32_t SettingNumber(const String& text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == VLT(' ') || text[i] == VLT('\t'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == VLT('-') || text[i] == VLT('+')))
-    negative = text[i++] == VLT('-');
-  constexpr uint64_t kMax = std::numeric_limits<uint32_t>::max();
-  uint64_t value = 0;
-  for (; i < text.size() && text[i] >= VLT('0') && text[i] <= VLT('9'); ++i) {
-    value = value * 10 + static_cast<uint64_t>(text[i] - VLT('0'));
-    if (value > kMax) value = kMax;
-  }
-  return negative ? 0 : static_cast<uint32_t>(value);
-}
 
 CAutoBackupSchedule::CAutoBackupSchedule(IScheduleHost& host, uint32_t& minutes,
                                          const ITickSource& ticks, const ILastInputSource& input)

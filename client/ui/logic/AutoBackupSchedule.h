@@ -31,11 +31,6 @@ class IScheduleHost {
   virtual void TraceMinutes(uint32_t minutes, const String& periodText) = 0;
 };
 
-// A setting's decimal text read as the client always reads it: optional blanks and sign, then
-// the digits up to the first other character. No digits, and a negative value, count as 0
-// (every rule here compares a count that is never negative with it); too many as the maximum.
-uint32_t SettingNumber(const String& text);
-
 class CAutoBackupSchedule {
  public:
   // minutes: the frame's m_dwMinutes, which a finished run resets. The schedule's creation
