@@ -21,6 +21,8 @@
 #define IDD_BACKUP 155        // the backup dialog (DlgBackup.rc2)
 #define IDD_SYNC_REPORT 173   // the report dialog (DlgSyncReport.rc2)
 #define IDD_RESTORE 196       // the restore dialog (DlgRestore.rc2)
+#define IDD_OPTION_SYNC 174   // the settings dialog (DlgOptionSync.rc2)
+#define IDD_NAS 175           // the NAS dialog (DlgNAS.rc2)
 
 // String table: the client's own texts use 100 to 199, the framework-style texts 57344 up.
 // Ids in that range that no text uses are left undefined on purpose, so that a lookup of one
@@ -162,3 +164,37 @@
 #define IDC_REPORT_UPDATES_LABEL 1056
 #define IDC_REPORT_SIZE_LABEL 1057
 #define IDC_REPORT_ELAPSED_LABEL 1058
+
+// Controls of the settings dialog (1004, the close button, as in the backup dialog; IDOK and
+// IDCANCEL its OK and Cancel buttons).
+#define IDC_SETTINGS_CLOSE 1004
+#define IDC_SETTINGS_AUTO_BACKUP 1040
+#define IDC_SETTINGS_PERIODIC 1041
+#define IDC_SETTINGS_IDLE 1042
+#define IDC_SETTINGS_HOURS 1043
+#define IDC_SETTINGS_MINUTES 1044
+#define IDC_SETTINGS_HOURS_UNIT 1045
+#define IDC_SETTINGS_MINUTES_UNIT 1046
+#define IDC_SETTINGS_AUTO_HEADING 1047
+#define IDC_SETTINGS_GENERAL_HEADING 1048
+#define IDC_SETTINGS_AUTOSTART 1049
+#define IDC_SETTINGS_AUTO_CONNECT 1050
+#define IDC_SETTINGS_RESET 1051
+#define IDC_SETTINGS_REAL_TIME 1059
+#define IDC_SETTINGS_HISTORY_HEADING 1061
+#define IDC_SETTINGS_ARCHIVE 1062
+#define IDC_SETTINGS_OVERWRITE 1063
+#define IDC_SETTINGS_NAS 1064
+
+// Controls of the NAS dialog (1004, the close button, as in the backup dialog).
+#define IDC_NAS_CLOSE 1004
+#define IDC_NAS_CONNECT 1007
+#define IDC_NAS_ADDRESS_LABEL 1067
+#define IDC_NAS_SHARE_LABEL 1068
+#define IDC_NAS_ACCOUNT_LABEL 1069
+#define IDC_NAS_PASSWORD_LABEL 1070
+#define IDC_NAS_ADDRESS 1071
+#define IDC_NAS_SHARE 1072
+#define IDC_NAS_ACCOUNT 1073
+#define IDC_NAS_PASSWORD 1074
+#define IDC_NAS_CANCEL 1076
