@@ -11,12 +11,6 @@ void CMainFrame::ConnectNas() {
   GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] hook %s\n", L"NAS connect");
 }
 
-INT_PTR CMainFrame::RunNasDialog(CWnd* parent) {
-  (void)parent;
-  GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] hook %s\n", L"NAS dialog");
-  return IDCANCEL;
-}
-
 void CMainFrame::DisconnectNas() {
   if (!m_strNetDrive.empty())
     GetVaultlineApp()->DebugTrace(L"[VAULTLINE][Frame] hook %s\n", L"NAS disconnect");
