@@ -36,6 +36,11 @@ String CliUsage() {
       "  add PATH      add a folder or file as a backup item; the set is saved at once\n"
       "  remove INDEX  remove the item at INDEX (0 is the first item show lists); saved\n"
       "  target PATH   back up into the folder PATH from now on; saved\n"
+      "  settings      the set's settings, one \"name: value\" line each\n"
+      "  settings set NAME VALUE\n"
+      "                change one setting; saved: auto on|off, mode periodic|idle|realtime,\n"
+      "                period HOURS (1-24), idle MINUTES (1-120), history archive|overwrite,\n"
+      "                autoconnect on|off\n"
       "  plan [--sync] [--json]\n"
       "                what a backup would do: the counters, or with --json the job tree\n"
       "                and the counters; --sync plans deletions of what the source lacks\n"
@@ -57,10 +62,11 @@ String CliUsage() {
       "  history prune [--keep N] [--older-than DAYS] [--dry-run]\n"
       "                remove the history copies beyond the N newest of each file and/or\n"
       "                older than DAYS; never a current copy; --dry-run only lists them\n"
-      "add, remove, target, run, restore and history refuse while the Vaultline client is\n"
-      "running.\n"
+      "add, remove, target, settings set, run, restore and history refuse while the Vaultline\n"
+      "client is running.\n"
       "Without --set the client's own set is used: the first *.bsf in Config of the data folder.\n"
-      "add and target start a new set for a --set FILE that does not exist yet.\n");
+      "add, target and settings set start a new set for a --set FILE that does not exist\n"
+      "yet.\n");
 }
 
 }  // namespace vl

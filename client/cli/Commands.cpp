@@ -6,6 +6,7 @@
 #include "client/cli/PlanCommand.h"
 #include "client/cli/RestoreCommands.h"
 #include "client/cli/SetCommands.h"
+#include "client/cli/SettingsCommand.h"
 
 namespace vl {
 
@@ -16,6 +17,7 @@ int RunCommand(const CliCommand& command) {
   if (command.verb == L"add") return RunAdd(command);
   if (command.verb == L"remove") return RunRemove(command);
   if (command.verb == L"target") return RunTarget(command);
+  if (command.verb == L"settings") return RunSettings(command);
   if (command.verb == L"run") return RunBackupCommand(command);
   if (command.verb == L"versions") return RunVersions(command);
   if (command.verb == L"restore") return RunRestore(command);
