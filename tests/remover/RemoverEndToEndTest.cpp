@@ -83,8 +83,9 @@ bool KeyExists(const wchar_t* path) {
 void Answer(HWND box, bool yes, RemoverRun& run) {
   run.boxes.push_back(ReadMessageBoxText(box));
   const bool question = ::GetDlgItem(box, IDYES) != nullptr;
+  const String buttons = DescribeButtons(box);
   ASSERT_TRUE(PressMessageBoxButton(box, question ? (yes ? IDYES : IDNO) : IDOK))
-      << "buttons: " << std::string(DescribeButtons(box).begin(), DescribeButtons(box).end());
+      << "buttons: " << std::string(buttons.begin(), buttons.end());
   WaitFor([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 5000);
 }
 
