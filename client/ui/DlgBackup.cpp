@@ -80,11 +80,17 @@ void CDlgBackup::ShowBackupDialog() {
   if (IsWindowVisible()) Trace(L"[VAULTLINE][Dialog] shown");
 }
 
-void CDlgBackup::StartAutomaticBackup() {
+void CDlgBackup::StartAutomaticBackup() { StartAutomatic(false); }
+
+void CDlgBackup::StartSynchronizingBackup() { StartAutomatic(true); }
+
+void CDlgBackup::StartAutomatic(bool synchronize) {
   // The start would be ignored, and the flag would silence the report of the user's own run.
   if (!m_hWnd || m_run.IsRunActive()) return;
   m_run.State().automaticStart = true;
-  Trace(L"[VAULTLINE][Dialog] automatic start");
+  m_run.State().synchronize = synchronize;
+  Trace(synchronize ? L"[VAULTLINE][Dialog] automatic synchronizing start"
+                    : L"[VAULTLINE][Dialog] automatic start");
   PostStartCommand();
 }
 

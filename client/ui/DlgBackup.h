@@ -48,6 +48,7 @@ class CDlgBackup : public CDialogSK,
   bool IsRunActive() const override { return m_run.IsRunActive(); }
   void ShowBackupDialog() override;
   void StartAutomaticBackup() override;
+  void StartSynchronizingBackup() override;
   void SetTargetLineColour(COLORREF colour) override;
 
   // Makes the window, hidden, with parent as its owner; false with GetLastError when the
@@ -76,6 +77,7 @@ class CDlgBackup : public CDialogSK,
   int TextWidthIn(HWND control, const String& text) const;
 
   // Commands and notifications (DlgBackup.cpp).
+  void StartAutomatic(bool synchronize);
   ListEntryLook DescribeItem(const void* data) const;
   void OnStart();
   void OnHide();

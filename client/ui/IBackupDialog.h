@@ -27,6 +27,9 @@ class IBackupDialog : public ITargetLine {
   // A backup run that asks nothing and shows no report, started by a posted start command
   // once the caller's handler has returned.
   virtual void StartAutomaticBackup() = 0;
+  // The same run, which also deletes from the target what the sources no longer have, their
+  // history folders included.
+  virtual void StartSynchronizingBackup() = 0;
 };
 
 // Makes the modeless dialog with frame as its parent; null when it could not be made, and then

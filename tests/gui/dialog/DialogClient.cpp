@@ -156,6 +156,7 @@ SavedSet DialogClient::ReadSet() const {
     return saved;
   saved.read = true;
   saved.target = doc.m_settings.m_strBackupPath;
+  saved.settings = doc.m_settings;
   for (const auto& item : sources) saved.items.push_back(item->path);
   return saved;
 }

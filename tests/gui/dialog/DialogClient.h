@@ -10,12 +10,9 @@
 #include <memory>
 #include <vector>
 
+#include "client/model/Settings.h"
 #include "resources/client/resource.h"
 #include "tests/gui/harness/GuiProgram.h"
-
-namespace vl {
-class CSettings;
-}
 
 namespace vl::test {
 
@@ -55,6 +52,7 @@ struct SavedSet {
   bool read = false;
   String target;
   std::vector<String> items;
+  CSettings settings;
 };
 
 class DialogClient {
