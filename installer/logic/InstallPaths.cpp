@@ -1,0 +1,29 @@
+#include "installer/logic/InstallPaths.h"
+
+#include "core/rules/AsciiCase.h"
+
+namespace vl::installer {
+
+String JoinOnce(StringView folder, StringView name) {
+  String path(folder);
+  if (path.empty() || path.back() != VLT('\\')) path += VLT('\\');
+  return path.append(name);
+}
+
+String VendorFolder(StringView programFiles) { return JoinOnce(programFiles, VLT("Kestrava")); }
+
+String DefaultInstallFolder(StringView programFiles) {
+  return JoinOnce(VendorFolder(programFiles), VLT("Vaultline"));
+}
+
+bool IsDefaultFolder(StringView folder, StringView defaultFolder) {
+  return EqualsIgnoringAsciiCase(folder, defaultFolder);
+}
+
+String RemovableFolder(StringView volumeRoot) {
+  return String(volumeRoot).append(VLT("Vaultline"));
+}
+
+String TemporaryBeside(StringView target) { return String(target).append(VLT(".~vlpart")); }
+
+}  // namespace vl::installer

@@ -1,0 +1,17 @@
+#include "installer/logic/Payloads.h"
+
+#include "installer/logic/InstallPaths.h"
+
+namespace vl::installer {
+
+std::vector<PayloadTarget> PayloadTargets(InstallKind kind, StringView targetFolder,
+                                          StringView windowsFolder) {
+  std::vector<PayloadTarget> targets{
+      {Payload::client, JoinOnce(targetFolder, VLT("Vaultline.exe"))}};
+  if (kind == InstallKind::removable) return targets;
+  targets.push_back({Payload::updater, JoinOnce(targetFolder, VLT("VLUpdate.exe"))});
+  targets.push_back({Payload::remover, JoinOnce(windowsFolder, VLT("VLRemove.exe"))});
+  return targets;
+}
+
+}  // namespace vl::installer
