@@ -18,7 +18,11 @@ constexpr StringView kTempFiles[] = {VLT("VLUpdate.exe"), VLT("Update.ini"), VLT
 // The set files: the client loads any *.bsf in Config; a save that broke off leaves *.bsf.new.
 constexpr StringView kSetFileEndings[] = {VLT(".bsf"), VLT(".bsf.new")};
 constexpr StringView kShortcut = VLT("Vaultline.lnk");
-constexpr StringView kGroupShortcuts[] = {kShortcut, VLT("Uninstall Vaultline.lnk")};
+// The installer names the remover's shortcut in the language it ran in (its string 117), and
+// the remover may run in another: every translation is looked for.
+constexpr StringView kGroupShortcuts[] = {kShortcut, VLT("Uninstall Vaultline.lnk"),
+                                          VLT("Vaultline 제거.lnk"),
+                                          VLT("Vaultline のアンインストール.lnk")};
 constexpr StringView kGroupName = VLT("Vaultline");
 
 bool EndsWithIgnoringAsciiCase(StringView name, StringView ending) {

@@ -9,7 +9,8 @@
 //    that, then those folders and the data folder itself where they are left empty; nothing of
 //    this for a data folder that is one to keep (KeptFolders). Backup, the user's backups,
 //    is never entered;
-//  - the Desktop's shortcut, and the Start menu's Vaultline group with its two shortcuts.
+//  - the Desktop's shortcut, and the Start menu's Vaultline group with the shortcuts of the
+//    client and of the remover.
 #include <vector>
 
 #include "core/base/String.h"

@@ -62,6 +62,7 @@ struct World {
                                kDesktop + VLT("\\Vaultline.lnk"), kDesktop + VLT("\\Other.lnk"),
                                kPrograms + VLT("\\Vaultline\\Vaultline.lnk"),
                                kPrograms + VLT("\\Vaultline\\Uninstall Vaultline.lnk"),
+                               kPrograms + VLT("\\Vaultline\\Vaultline 제거.lnk"),
                                kPrograms + VLT("\\Other\\Vaultline.lnk")})
       disk.AddFile(file, 1, 0);
     fs.AddAlias(VLT("D:\\DesktopAlias"), kDesktop);
@@ -98,10 +99,12 @@ struct World {
   std::vector<String> left;
 };
 
-// Always gone: the Desktop's shortcut and the Start menu's group, never another shortcut.
+// Always gone: the Desktop's shortcut and the Start menu's group (the remover's shortcut under
+// the name a Korean installer gave it), never another shortcut.
 const Paths kShortcuts{kDesktop + VLT("\\Vaultline.lnk"),
                        kPrograms + VLT("\\Vaultline\\Vaultline.lnk"),
                        kPrograms + VLT("\\Vaultline\\Uninstall Vaultline.lnk"),
+                       kPrograms + VLT("\\Vaultline\\Vaultline 제거.lnk"),
                        kPrograms + VLT("\\Vaultline\\")};
 // All of Documents\Vaultline, which held only what the client put there.
 const Paths kDesktopDataGone{kDesktopData + VLT("\\"), kDesktopData + VLT("\\Config\\"),

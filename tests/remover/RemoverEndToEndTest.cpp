@@ -150,7 +150,8 @@ class RemoverEndToEnd : public ::testing::Test {
                            L"Backup\\Docs\\report.doc", L"Config\\notes.txt", L"mine.txt"});
     WriteFiles(m_root, {L"Desktop\\Vaultline.lnk", L"Desktop\\Other.lnk",
                         L"Programs\\Vaultline\\Vaultline.lnk",
-                        L"Programs\\Vaultline\\Uninstall Vaultline.lnk"});
+                        L"Programs\\Vaultline\\Uninstall Vaultline.lnk",
+                        L"Programs\\Vaultline\\Vaultline のアンインストール.lnk"});
     SetInstallRoot(Install());
   }
 
@@ -202,7 +203,9 @@ TEST_F(RemoverEndToEnd, YesTakesTheClientsFilesKeyAndShortcutsAndLeavesTheUsers)
                          L"Install\\Temp\\Temp\\Update.ini", L"Install\\Temp\\Temp\\",
                          L"Install\\Temp\\", L"Desktop\\Vaultline.lnk",
                          L"Programs\\Vaultline\\Vaultline.lnk",
-                         L"Programs\\Vaultline\\Uninstall Vaultline.lnk", L"Programs\\Vaultline\\"};
+                         L"Programs\\Vaultline\\Uninstall Vaultline.lnk",
+                         L"Programs\\Vaultline\\Vaultline のアンインストール.lnk",
+                         L"Programs\\Vaultline\\"};
   EXPECT_EQ(Snapshot(m_root), Without(before, gone));
   EXPECT_FALSE(KeyExists(kInstallKey));
   EXPECT_TRUE(KeyExists(kKestrava));
