@@ -86,7 +86,9 @@ bool MakeShortcuts(const InstallRequest& request, const InstallFolders& folders,
   const String removerLinkName = request.uninstallName + VLT(".lnk");
   const String desktopClient = JoinOnce(folders.desktop, kClientLinkName);
   const String desktopRemover = JoinOnce(folders.desktop, removerLinkName);
-  if (!host.SaveShortcut(client, desktopClient)) {
+  // Without the user's folders the links would land in the root of the current drive.
+  if (folders.desktop.empty() || folders.programs.empty() ||
+      !host.SaveShortcut(client, desktopClient)) {
     host.ShowMessage(InstallMessage::shortcutFailed);
     return false;
   }

@@ -52,10 +52,9 @@ class InstallSequenceTest : public testing::Test {
     request.volumeRoot = root;
     return request;
   }
-  InstallOutcome Run(const InstallRequest& request) {
-    return RunInstall(request, {kProgramFiles, kWindows, kDesktop, kPrograms}, host);
-  }
+  InstallOutcome Run(const InstallRequest& request) { return RunInstall(request, folders, host); }
 
+  InstallFolders folders{kProgramFiles, kWindows, kDesktop, kPrograms};
   FakeInstallHost host;
 };
 
@@ -89,7 +88,7 @@ TEST_F(InstallSequenceTest, StopsWithAMessageAndWritesNothingAfterTheStop) {
   const struct {
     const char* name;
     InstallRequest request;
-    std::function<void(FakeInstallHost&)> arrange;
+    std::function<void(FakeInstallHost&, InstallFolders&)> arrange;
     InstallMessage message;
     Files files;
   } cases[] = {
@@ -99,21 +98,27 @@ TEST_F(InstallSequenceTest, StopsWithAMessageAndWritesNothingAfterTheStop) {
       {"invalid character", Pc(VLT("D:\\Ap|ps")), {}, InstallMessage::chooseFolder, {}},
       {"too long", Pc(VLT("D:\\") + String(250, 'a')), {}, InstallMessage::chooseFolder, {}},
       {"default folder cannot be made", Pc(kDefault),
-       [](FakeInstallHost& h) { h.uncreatable = {kDefault}; }, InstallMessage::chooseFolder, {}},
+       [](FakeInstallHost& h, InstallFolders&) { h.uncreatable = {kDefault}; },
+       InstallMessage::chooseFolder, {}},
       {"removable, none selected", Removable(String()), {}, InstallMessage::chooseVolume, {}},
       {"removable folder cannot be made", Removable(VLT("E:\\")),
-       [](FakeInstallHost& h) { h.uncreatable = {VLT("E:\\Vaultline")}; },
+       [](FakeInstallHost& h, InstallFolders&) { h.uncreatable = {VLT("E:\\Vaultline")}; },
        InstallMessage::chooseFolder, {}},
       {"client running, default folder not made", Pc(kDefault),
-       [](FakeInstallHost& h) { h.running = true; }, InstallMessage::vaultlineRunning, {}},
+       [](FakeInstallHost& h, InstallFolders&) { h.running = true; },
+       InstallMessage::vaultlineRunning, {}},
       {"shortcuts unavailable", Pc(VLT("D:\\Apps")),
-       [](FakeInstallHost& h) { h.shortcutsFail = true; }, InstallMessage::shortcutFailed,
-       PcFiles(VLT("D:\\Apps\\"))},
+       [](FakeInstallHost& h, InstallFolders&) { h.shortcutsFail = true; },
+       InstallMessage::shortcutFailed, PcFiles(VLT("D:\\Apps\\"))},
+      {"no desktop folder", Pc(VLT("D:\\Apps")),
+       [](FakeInstallHost&, InstallFolders& f) { f.desktop.clear(); },
+       InstallMessage::shortcutFailed, PcFiles(VLT("D:\\Apps\\"))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Reset();
-    if (c.arrange) c.arrange(host);
+    folders = {kProgramFiles, kWindows, kDesktop, kPrograms};
+    if (c.arrange) c.arrange(host, folders);
     EXPECT_EQ(Run(c.request), InstallOutcome::stayed);
     EXPECT_EQ(host.messages, std::vector<InstallMessage>{c.message});
     EXPECT_EQ(host.files, c.files);
