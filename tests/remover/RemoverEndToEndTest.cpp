@@ -110,10 +110,13 @@ RemoverRun RunRemover(bool yes) {
 class RemoverEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Below the build tree rather than the prefix's temporary folder: a drive letter is mapped
+    // to a Unix folder, and this one has a known Unix name.
     m_unixRoot = VL_TEST_ROOT "/" + std::to_string(::GetCurrentProcessId());
-    ASSERT_TRUE(StartUnixProgram("/bin/mkdir", "-p " + m_unixRoot));
+    ::CreateDirectoryW(WindowsPathOfUnixPath(VL_TEST_ROOT).c_str(), nullptr);
     m_root = WindowsPathOfUnixPath(m_unixRoot);
-    ASSERT_TRUE(WaitFor([&] { return PathIsFolder(m_root); }, 10000));
+    RemoveTree(m_root);  // what a killed run of the same process id left
+    ASSERT_TRUE(::CreateDirectoryW(m_root.c_str(), nullptr)) << ::GetLastError();
     for (const wchar_t* folder : {L"Desktop", L"Documents", L"Programs", L"Install"})
       ASSERT_TRUE(::CreateDirectoryW((m_root + L"\\" + folder).c_str(), nullptr));
     m_redirects.push_back(std::make_unique<ShellFolderRedirect>(L"Desktop", Desktop()));
