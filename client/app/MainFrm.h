@@ -62,6 +62,16 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   uint32_t m_dwNetAddress = 0;
   std::unique_ptr<IBackupDialog> m_pDlgBackup;
 
+  // The NAS dialog with parent as its owner (MainFrmNas.cpp); IDOK when it stored the NAS
+  // settings and saved the set, IDCANCEL otherwise.
+  INT_PTR RunNasDialog(CWnd* parent);
+  // Maps the set's NAS share to a free drive letter unless the client has one mapped already;
+  // a failure is told to the user. Run at start-up and when the settings are applied.
+  void ConnectNas() override;
+  // Undoes the mapping the client made, if any; a failure is told to the user and the mapping
+  // stays. Run when the settings are applied and when the frame goes away.
+  void DisconnectNas();
+
  protected:
   int OnCreate(CREATESTRUCTW* createStruct) override;
   void OnDestroy() override;
@@ -94,14 +104,11 @@ class CMainFrame : public CFrameWnd, private IStartupSteps {
   // IStartupSteps: the sequence of the start-up timer (see MainFrmStartup.cpp).
   void StopStartupTimer() override;
   bool LaunchUpdate() override;
-  void ConnectNas() override;
   void ShowBackupDialog() override;
   void ClearPopup() override;
 
   // The settings dialog and what its answer changes (MainFrmSettings.cpp).
   void RunSettingsDialog();
-  // Undoes the mapping the client made, if any (MainFrmNas.cpp, with ConnectNas).
-  void DisconnectNas();
 
   BackupDialogMaker m_makeDialog;
   std::unique_ptr<FrameBackupTimers> m_backupTimers;
