@@ -1,6 +1,7 @@
 #include "tests/installer/InstallerStory.h"
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include "tests/gui/harness/Input.h"
 #include "tests/gui/harness/MessageBoxes.h"
@@ -8,6 +9,8 @@
 #include "tests/win32/ProgramCopy.h"
 #include "tests/win32/WindowProbe.h"
 #include "win32/ShellFolders.h"
+#include "win32/handles/FileHandle.h"
+#include "win32/handles/KernelHandle.h"
 #include "win32/handles/RegKey.h"
 
 namespace vl::test {
@@ -32,7 +35,32 @@ void RemoveInstallation(const MachineFolders& folders) {
   win32::DeleteRegTree(HKEY_LOCAL_MACHINE, kInstallKey);
 }
 
+// A client the installer started at the end of a story.
+void EndStartedClient() {
+  const DWORD id = FindProcess(L"Vaultline.exe");
+  win32::KernelHandle process(id ? ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)
+                                 : nullptr);
+  if (!process) return;
+  ::TerminateProcess(process.Get(), 1);
+  ::WaitForSingleObject(process.Get(), kGuiStepTimeoutMs);
+}
+
 }  // namespace
+
+DWORD FindProcess(const wchar_t* exeName, DWORD parentId) {
+  // INVALID_HANDLE_VALUE, not null, is a snapshot's "no handle", as it is a file's.
+  win32::UniqueHandle<win32::FileHandleTraits> snapshot(
+      ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more;
+       more = ::Process32NextW(snapshot.Get(), &entry))
+    if ((!parentId || entry.th32ParentProcessID == parentId) &&
+        _wcsicmp(entry.szExeFile, exeName) == 0)
+      return entry.th32ProcessID;
+  return 0;
+}
 
 MachineFolders FindMachineFolders() {
   wchar_t windows[MAX_PATH] = {};
@@ -102,6 +130,7 @@ void InstallerStory::SetUp() {
 void InstallerStory::TearDown() {
   ParkPointer();
   m_installer.reset();
+  EndStartedClient();
   RemoveInstallation(m_folders);
   ::CoUninitialize();
 }

@@ -81,6 +81,10 @@ class InstallerStory : public ::testing::Test {
   HWND m_dialog = nullptr;
 };
 
+// A process of this prefix with this program file name (started by parentId, unless 0); 0 when
+// there is none.
+DWORD FindProcess(const wchar_t* exeName, DWORD parentId = 0);
+
 // Moves the pointer out of every window, so nothing is drawn in its hover state.
 void ParkPointer();
 
