@@ -19,7 +19,7 @@ constexpr const wchar_t* kMutexNames[] = {L"Vaultline", L"Vaultline Updater"};
 constexpr const wchar_t* kInstallKey = L"SOFTWARE\\Kestrava\\Vaultline";
 constexpr const wchar_t* kInstallRootValue = L"InstallRoot";
 
-// A mutex another user's session holds cannot be opened, but exists all the same.
+// A mutex made by a program with other rights may refuse to be opened, but exists all the same.
 bool MutexExists(const wchar_t* name) {
   win32::KernelHandle mutex(::OpenMutexW(SYNCHRONIZE, FALSE, name));
   return mutex.IsValid() || ::GetLastError() == ERROR_ACCESS_DENIED;
