@@ -138,26 +138,6 @@ TEST(NasDialog, ShowsTheStoredEntryOnItsSkinWithTheFieldsInRows) {
   }
 }
 
-TEST(NasDialog, LabelsAreBlackOnWhite) {
-  NasRun run;
-  COLORREF text = 0, back = 0;
-  LOGBRUSH brush{};
-  run.Run([&](HWND dialog) {
-    HDC dc = ::GetDC(dialog);
-    const auto answer = reinterpret_cast<HBRUSH>(::SendMessageW(
-        dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_NAS_PASSWORD_LABEL))));
-    text = ::GetTextColor(dc);
-    back = ::GetBkColor(dc);
-    ::GetObjectW(answer, sizeof(brush), &brush);
-    ::ReleaseDC(dialog, dc);
-    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-  });
-  EXPECT_EQ(text, RGB(0, 0, 0));
-  EXPECT_EQ(back, RGB(255, 255, 255));
-  EXPECT_EQ(brush.lbColor, RGB(255, 255, 255));
-}
-
 TEST(NasDialog, RefusedEntriesSayWhyAndPutTheUserBackInTheField) {
   const struct {
     uint32_t address;
