@@ -51,12 +51,6 @@ bool CreateTarget(const TargetFolder& target, IInstallHost& host) {
   return true;
 }
 
-// The programs of an earlier installation go first; the remover is simply replaced.
-void DeleteOldPrograms(const std::vector<PayloadTarget>& payloads, IInstallHost& host) {
-  for (const PayloadTarget& target : payloads)
-    if (target.payload != Payload::remover) host.DeleteFile(target.path);
-}
-
 bool WritePayloads(const std::vector<PayloadTarget>& payloads, IInstallHost& host) {
   for (const PayloadTarget& target : payloads) {
     const uint32_t code = host.WritePayload(target.payload, target.path);
@@ -120,7 +114,8 @@ InstallOutcome RunInstall(const InstallRequest& request, const InstallFolders& f
   if (!CreateTarget(target, host)) return InstallOutcome::stayed;
   const std::vector<PayloadTarget> payloads =
       PayloadTargets(request.kind, target.path, folders.windows);
-  DeleteOldPrograms(payloads, host);
+  // Each program replaces an earlier one only once it is whole, so the earlier programs are not
+  // deleted first: a write that fails leaves the installation there was.
   if (!WritePayloads(payloads, host)) return InstallOutcome::stayed;
   if (request.kind == InstallKind::pc) {
     if (!MakeShortcuts(request, folders, target.path, payloads, host))

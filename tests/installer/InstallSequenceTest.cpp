@@ -134,8 +134,10 @@ TEST_F(InstallSequenceTest, PayloadThatCannotBeWrittenIsNamedAndStopsTheInstalla
   host.writeFailures[Payload::updater] = kDiskFull;
   EXPECT_EQ(Run(Pc(VLT("D:\\Apps"))), InstallOutcome::stayed);
   EXPECT_EQ(host.writeFailure, std::make_pair(String(VLT("D:\\Apps\\VLUpdate.exe")), kDiskFull));
-  // The client went before it; the remover, the shortcuts and the registry never came.
-  EXPECT_EQ(host.files, (Files{{VLT("D:\\Apps\\Vaultline.exe"), "client"}}));
+  // The client went before it; the updater that could not be replaced is still the old one,
+  // and the remover, the shortcuts and the registry never came.
+  EXPECT_EQ(host.files, (Files{{VLT("D:\\Apps\\VLUpdate.exe"), "old updater"},
+                               {VLT("D:\\Apps\\Vaultline.exe"), "client"}}));
   EXPECT_TRUE(host.links.empty());
   EXPECT_FALSE(host.installRoot);
   EXPECT_FALSE(host.asked);
