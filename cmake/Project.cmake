@@ -39,3 +39,17 @@ function(vl_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
+
+# vl_resources(name SCRIPT file.rc [INPUTS glob ...] [INCLUDES dir ...]): a program's resource
+# script as an object library, with the script's own folder on the include path. windres
+# reports no dependencies, so the script is rebuilt whenever any file of its folder, or any
+# file INPUTS names, changes.
+function(vl_resources name)
+  cmake_parse_arguments(A "" "SCRIPT" "INPUTS;INCLUDES" ${ARGN})
+  get_filename_component(folder ${A_SCRIPT} DIRECTORY)
+  add_library(${name} OBJECT ${A_SCRIPT})
+  target_include_directories(${name} PRIVATE ${folder} ${A_INCLUDES})
+  file(GLOB inputs CONFIGURE_DEPENDS ${folder}/* ${A_INPUTS})
+  list(REMOVE_ITEM inputs ${A_SCRIPT})
+  set_source_files_properties(${A_SCRIPT} PROPERTIES OBJECT_DEPENDS "${inputs}")
+endfunction()

@@ -18,6 +18,10 @@ void FakeBackupDialog::StartAutomaticBackup() {
   GetVaultlineApp()->DebugTrace(L"[FAKEDLG] automatic start\n");
 }
 
+void FakeBackupDialog::StartSynchronizingBackup() {
+  GetVaultlineApp()->DebugTrace(L"[FAKEDLG] automatic synchronizing start\n");
+}
+
 void FakeBackupDialog::SetTargetLineColour(COLORREF colour) {
   GetVaultlineApp()->DebugTrace(L"[FAKEDLG] target colour %06lX\n", colour);
 }

@@ -18,6 +18,7 @@ class FakeBackupDialog : public CWnd, public IBackupDialog {
   bool IsRunActive() const override { return m_runActive; }
   void ShowBackupDialog() override;
   void StartAutomaticBackup() override;
+  void StartSynchronizingBackup() override;
   void SetTargetLineColour(COLORREF colour) override;
 
  protected:
