@@ -8,7 +8,6 @@
 #include "client/ui/DialogLayout.h"
 #include "resources/client/resource.h"
 #include "resources/skin/ClientSkinIds.h"
-#include "win32/framework/WinApp.h"
 
 namespace vl {
 namespace {
@@ -34,13 +33,6 @@ constexpr Placement kPlacements[] = {
     {IDC_BACKUP_PROGRESS, 17, 330, 320, 12},
 };
 
-struct ButtonSkin {
-  int id;
-  UINT normal, pressed, hover;
-  UINT tipId;
-  bool captioned;  // the picture has no words, so the tooltip's text is drawn on it
-};
-
 }  // namespace
 
 bool CDlgBackup::OnInitDialog() {
@@ -55,44 +47,23 @@ bool CDlgBackup::OnInitDialog() {
   return true;
 }
 
-void CDlgBackup::SetUpWindow() {
-  // Shared: the system keeps the icon for the process, so the dialog need not free it.
-  auto* icon = static_cast<HICON>(
-      ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  ApplyDialogSkin(*this, IDB_BACKUP_BACKGROUND);
-  SetWindowText(kCaption);
-}
+void CDlgBackup::SetUpWindow() { SetDialogFace(*this, IDB_BACKUP_BACKGROUND, kCaption); }
 
 void CDlgBackup::SetUpButtons() {
-  const struct {
-    CxSkinButtonCursor& button;
-    ButtonSkin skin;
-  } buttons[] = {
-      {m_btnClose,
-       {IDC_BACKUP_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER, IDS_TIP_CLOSE,
-        false}},
-      {m_btnMinimize,
-       {IDC_BACKUP_MINIMIZE, IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_PRESSED, IDB_MINIMIZE_HOVER,
-        IDS_TIP_MINIMIZE, false}},
-      {m_btnAdd,
-       {IDC_BACKUP_ADD, IDB_ADD_NORMAL, IDB_ADD_PRESSED, IDB_ADD_HOVER, IDS_TIP_ADD, true}},
-      {m_btnLocation,
-       {IDC_BACKUP_LOCATION, IDB_LOCATION_NORMAL, IDB_LOCATION_PRESSED, IDB_LOCATION_HOVER,
-        IDS_TIP_BACKUP_LOCATION, false}},
-      {m_btnBackup,
-       {IDC_BACKUP_START, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER, IDS_TIP_BACKUP,
-        true}},
-      {m_btnStop,
-       {IDC_BACKUP_STOP, IDB_STOP_NORMAL, IDB_STOP_PRESSED, IDB_STOP_HOVER, IDS_TIP_STOP, true}},
-  };
-  for (const auto& entry : buttons) {
-    const ButtonSkin& skin = entry.skin;
-    entry.button.SubclassDlgItem(skin.id, this);
-    SkinButton(entry.button, skin.normal, skin.pressed, skin.hover, m_texts.Text(skin.tipId),
-               skin.captioned);
-  }
+  SkinButtons(*this,
+              {{m_btnClose, IDC_BACKUP_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
+                IDS_TIP_CLOSE, false},
+               {m_btnMinimize, IDC_BACKUP_MINIMIZE, IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_PRESSED,
+                IDB_MINIMIZE_HOVER, IDS_TIP_MINIMIZE, false},
+               {m_btnAdd, IDC_BACKUP_ADD, IDB_ADD_NORMAL, IDB_ADD_PRESSED, IDB_ADD_HOVER,
+                IDS_TIP_ADD, true},
+               {m_btnLocation, IDC_BACKUP_LOCATION, IDB_LOCATION_NORMAL, IDB_LOCATION_PRESSED,
+                IDB_LOCATION_HOVER, IDS_TIP_BACKUP_LOCATION, false},
+               {m_btnBackup, IDC_BACKUP_START, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED,
+                IDB_BACKUP_HOVER, IDS_TIP_BACKUP, true},
+               {m_btnStop, IDC_BACKUP_STOP, IDB_STOP_NORMAL, IDB_STOP_PRESSED, IDB_STOP_HOVER,
+                IDS_TIP_STOP, true}},
+              [this](UINT id) { return m_texts.Text(id); });
 }
 
 void CDlgBackup::SetUpLines() {

@@ -8,7 +8,6 @@
 #include "resources/skin/ClientSkinIds.h"
 #include "win32/ResString.h"
 #include "win32/framework/MessageBox.h"
-#include "win32/framework/WinApp.h"
 
 namespace vl {
 namespace {
@@ -82,35 +81,17 @@ bool CDlgNAS::OnInitDialog() {
   return true;
 }
 
-void CDlgNAS::SetUpFace() {
-  // Shared: the system keeps the icon for the process, so the dialog need not free it.
-  auto* icon = static_cast<HICON>(
-      ::LoadImageW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  ApplyDialogSkin(*this, IDB_NAS_BACKGROUND);
-  SetWindowText(kCaption);
-}
+void CDlgNAS::SetUpFace() { SetDialogFace(*this, IDB_NAS_BACKGROUND, kCaption); }
 
 void CDlgNAS::SetUpButtons() {
-  const struct {
-    CxSkinButtonCursor& button;
-    int id;
-    UINT normal, pressed, hover, tipId;
-    bool captioned;
-  } buttons[] = {
-      {m_btnClose, IDC_NAS_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
-       IDS_TIP_CLOSE, false},
-      {m_btnConnect, IDC_NAS_CONNECT, IDB_OK_NORMAL, IDB_OK_PRESSED, IDB_OK_HOVER, IDS_TIP_OK,
-       true},
-      {m_btnCancel, IDC_NAS_CANCEL, IDB_CANCEL_NORMAL, IDB_CANCEL_PRESSED, IDB_CANCEL_HOVER,
-       IDS_TIP_CANCEL, true},
-  };
-  for (const auto& entry : buttons) {
-    entry.button.SubclassDlgItem(entry.id, this);
-    SkinButton(entry.button, entry.normal, entry.pressed, entry.hover,
-               LoadResString(entry.tipId), entry.captioned);
-  }
+  SkinButtons(*this,
+              {{m_btnClose, IDC_NAS_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
+                IDS_TIP_CLOSE, false},
+               {m_btnConnect, IDC_NAS_CONNECT, IDB_OK_NORMAL, IDB_OK_PRESSED, IDB_OK_HOVER,
+                IDS_TIP_OK, true},
+               {m_btnCancel, IDC_NAS_CANCEL, IDB_CANCEL_NORMAL, IDB_CANCEL_PRESSED,
+                IDB_CANCEL_HOVER, IDS_TIP_CANCEL, true}},
+              [](UINT id) { return LoadResString(id); });
 }
 
 void CDlgNAS::PlaceControls() {

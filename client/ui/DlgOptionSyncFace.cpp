@@ -59,37 +59,23 @@ LONG PlaceModeRow(HWND dialog, LONG above, int radio, int edit, int unit) {
 }  // namespace
 
 void CDlgOptionSync::SetUpFace() {
-  ApplyDialogSkin(*this, IDB_SETTINGS_BACKGROUND);
-  SetWindowText(kTitle);
-  HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
-  ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  SetDialogFace(*this, IDB_SETTINGS_BACKGROUND, kTitle);
   for (size_t i = 0; i < std::size(kCheckBoxes); ++i)
     m_boxes[i].SubclassDlgItem(kCheckBoxes[i], this);
 }
 
 void CDlgOptionSync::SkinButtons() {
-  const struct {
-    CxSkinButtonCursor& button;
-    int id;
-    UINT normal, pressed, hover, tipId;
-    bool captioned;
-  } buttons[] = {
-      {m_btnClose, IDC_SETTINGS_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
-       IDS_TIP_CLOSE, false},
-      {m_btnNas, IDC_SETTINGS_NAS, IDB_NAS_NORMAL, IDB_NAS_PRESSED, IDB_NAS_HOVER,
-       IDS_TIP_SETUP_NAS, true},
-      {m_btnReset, IDC_SETTINGS_RESET, IDB_RESET_NORMAL, IDB_RESET_PRESSED, IDB_RESET_HOVER,
-       IDS_TIP_RESET_DESTINATION, true},
-      {m_btnOk, IDOK, IDB_OK_NORMAL, IDB_OK_PRESSED, IDB_OK_HOVER, IDS_TIP_OK, true},
-      {m_btnCancel, IDCANCEL, IDB_CANCEL_NORMAL, IDB_CANCEL_PRESSED, IDB_CANCEL_HOVER,
-       IDS_TIP_CANCEL, true},
-  };
-  for (const auto& entry : buttons) {
-    entry.button.SubclassDlgItem(entry.id, this);
-    SkinButton(entry.button, entry.normal, entry.pressed, entry.hover,
-               LoadResString(entry.tipId), entry.captioned);
-  }
+  vl::SkinButtons(*this,
+                  {{m_btnClose, IDC_SETTINGS_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED,
+                    IDB_CLOSE_HOVER, IDS_TIP_CLOSE, false},
+                   {m_btnNas, IDC_SETTINGS_NAS, IDB_NAS_NORMAL, IDB_NAS_PRESSED, IDB_NAS_HOVER,
+                    IDS_TIP_SETUP_NAS, true},
+                   {m_btnReset, IDC_SETTINGS_RESET, IDB_RESET_NORMAL, IDB_RESET_PRESSED,
+                    IDB_RESET_HOVER, IDS_TIP_RESET_DESTINATION, true},
+                   {m_btnOk, IDOK, IDB_OK_NORMAL, IDB_OK_PRESSED, IDB_OK_HOVER, IDS_TIP_OK, true},
+                   {m_btnCancel, IDCANCEL, IDB_CANCEL_NORMAL, IDB_CANCEL_PRESSED,
+                    IDB_CANCEL_HOVER, IDS_TIP_CANCEL, true}},
+                  [](UINT id) { return LoadResString(id); });
 }
 
 void CDlgOptionSync::ApplyFonts() {

@@ -131,26 +131,16 @@ void CDlgRestore::SetUpFace() {
 }
 
 void CDlgRestore::SetUpButtons() {
-  const struct {
-    CxSkinButtonCursor& button;
-    int id;
-    UINT normal, pressed, hover, tipId;
-    bool captioned;
-  } buttons[] = {
-      {m_btnClose, IDC_RESTORE_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED, IDB_CLOSE_HOVER,
-       IDS_TIP_CLOSE, false},
-      {m_btnBrowse, IDC_RESTORE_BROWSE, IDB_RESET_NORMAL, IDB_RESET_PRESSED, IDB_RESET_HOVER,
-       IDS_TIP_RESTORE_BROWSE, true},
-      {m_btnHere, IDC_RESTORE_HERE, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER,
-       IDS_TIP_RESTORE_HERE, true},
-      {m_btnTo, IDC_RESTORE_TO, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER,
-       IDS_TIP_RESTORE_TO, true},
-  };
-  for (const auto& entry : buttons) {
-    entry.button.SubclassDlgItem(entry.id, this);
-    SkinButton(entry.button, entry.normal, entry.pressed, entry.hover, m_texts.Text(entry.tipId),
-               entry.captioned);
-  }
+  SkinButtons(*this,
+              {{m_btnClose, IDC_RESTORE_CLOSE, IDB_CLOSE_NORMAL, IDB_CLOSE_PRESSED,
+                IDB_CLOSE_HOVER, IDS_TIP_CLOSE, false},
+               {m_btnBrowse, IDC_RESTORE_BROWSE, IDB_RESET_NORMAL, IDB_RESET_PRESSED,
+                IDB_RESET_HOVER, IDS_TIP_RESTORE_BROWSE, true},
+               {m_btnHere, IDC_RESTORE_HERE, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED,
+                IDB_BACKUP_HOVER, IDS_TIP_RESTORE_HERE, true},
+               {m_btnTo, IDC_RESTORE_TO, IDB_BACKUP_NORMAL, IDB_BACKUP_PRESSED, IDB_BACKUP_HOVER,
+                IDS_TIP_RESTORE_TO, true}},
+              [this](UINT id) { return m_texts.Text(id); });
 }
 
 void CDlgRestore::SetUpList() {
