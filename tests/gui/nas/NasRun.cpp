@@ -13,7 +13,7 @@ namespace vl::test {
 namespace {
 
 constexpr DWORD kOpenTimeoutMs = 10000;
-constexpr DWORD kCloseTimeoutMs = 2000;
+constexpr DWORD kCloseTimeoutMs = 10000;
 constexpr DWORD kBoxTimeoutMs = 10000;
 constexpr DWORD kPaintSettleMs = 400;
 
