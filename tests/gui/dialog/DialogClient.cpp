@@ -4,8 +4,10 @@
 #include "client/model/PathJoin.h"
 #include "tests/gui/harness/Capture.h"
 #include "tests/gui/harness/Input.h"
+#include "tests/gui/harness/Keyboard.h"
 #include "tests/gui/harness/MessageBoxes.h"
 #include "tests/gui/harness/ProcessWindows.h"
+#include "tests/gui/harness/Tray.h"
 #include "tests/win32/TempFolder.h"
 #include "tests/win32/WindowProbe.h"
 
@@ -159,6 +161,15 @@ SavedSet DialogClient::ReadSet() const {
   saved.settings = doc.m_settings;
   for (const auto& item : sources) saved.items.push_back(item->path);
   return saved;
+}
+
+HWND DialogClient::OpenFromTrayMenu(char accessKey, int controlId) {
+  HWND frame = m_program.WaitForWindow(nullptr, L"Vaultline MainFrame");
+  if (!frame) return nullptr;
+  PostTrayEvent(frame, WM_RBUTTONUP);
+  if (!m_program.WaitForMenu()) return nullptr;
+  PressKey(accessKey);
+  return WaitForWindowWithControl(ProcessId(), controlId, kGuiStepTimeoutMs);
 }
 
 bool ClickClientPoint(HWND hWnd, POINT client) {

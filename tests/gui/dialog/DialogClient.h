@@ -104,6 +104,10 @@ class DialogClient {
 
   SavedSet ReadSet() const;
 
+  // Opens the tray menu, chooses the item with this access key and waits for the dialog that
+  // has the control; null when it did not come.
+  HWND OpenFromTrayMenu(char accessKey, int controlId);
+
  private:
   GuiProgram m_program;
   HWND m_dialog = nullptr;

@@ -11,7 +11,6 @@
 #include "tests/gui/harness/RemoteListView.h"
 #include "tests/gui/harness/Screenshots.h"
 #include "tests/gui/harness/ShellDrop.h"
-#include "tests/gui/harness/Tray.h"
 
 namespace vl::test {
 namespace {
@@ -49,15 +48,7 @@ class RestoreDialog : public DialogStory {
 
   virtual void Adjust(CSettings&) {}
 
-  HWND OpenFromTrayMenu() {
-    HWND frame = m_client.Program().WaitForWindow(nullptr, L"Vaultline MainFrame");
-    if (!frame) return nullptr;
-    PostTrayEvent(frame, WM_RBUTTONUP);
-    if (!m_client.Program().WaitForMenu()) return nullptr;
-    PressKey('R');
-    return WaitForWindowWithControl(m_client.ProcessId(), IDC_RESTORE_VERSIONS,
-                                    kGuiStepTimeoutMs);
-  }
+  HWND OpenFromTrayMenu() { return m_client.OpenFromTrayMenu('R', IDC_RESTORE_VERSIONS); }
 
   std::vector<ListViewRow> Rows(HWND dialog, size_t count) {
     std::vector<ListViewRow> rows;

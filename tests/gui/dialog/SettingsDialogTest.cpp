@@ -6,9 +6,7 @@
 #include "client/app/Autostart.h"
 #include "client/engine/RunCompletion.h"
 #include "tests/gui/dialog/DialogStory.h"
-#include "tests/gui/harness/Keyboard.h"
 #include "tests/gui/harness/Screenshots.h"
-#include "tests/gui/harness/Tray.h"
 #include "tests/win32/WindowProbe.h"
 #include "win32/handles/RegKey.h"
 
@@ -53,15 +51,7 @@ class SettingsDialog : public DialogStory {
     DialogStory::TearDown();
   }
 
-  HWND OpenFromTrayMenu() {
-    HWND frame = m_client.Program().WaitForWindow(nullptr, L"Vaultline MainFrame");
-    if (!frame) return nullptr;
-    PostTrayEvent(frame, WM_RBUTTONUP);
-    if (!m_client.Program().WaitForMenu()) return nullptr;
-    PressKey('S');
-    return WaitForWindowWithControl(m_client.ProcessId(), IDC_SETTINGS_AUTO_BACKUP,
-                                    kGuiStepTimeoutMs);
-  }
+  HWND OpenFromTrayMenu() { return m_client.OpenFromTrayMenu('S', IDC_SETTINGS_AUTO_BACKUP); }
 
   static bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)); }
   static bool Checked(HWND dialog, int id) {
