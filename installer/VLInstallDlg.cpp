@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
-#include "installer/FolderBrowse.h"
 #include "installer/InstallFolders.h"
 #include "installer/InstallHost.h"
 #include "installer/logic/InstallSequence.h"
 #include "resources/installer/resource.h"
 #include "win32/ResString.h"
+#include "win32/framework/FolderBrowser.h"
 #include "win32/framework/MessageBox.h"
 
 namespace vl::installer {
@@ -128,7 +128,7 @@ String CVLInstallDlg::SelectedVolume() const {
 
 void CVLInstallDlg::OnBrowse() {
   String chosen;
-  if (!BrowseForInstallFolder(m_hWnd, LoadResString(IDS_BROWSE_TITLE), chosen)) return;
+  if (!BrowseForFolder(m_hWnd, LoadResString(IDS_BROWSE_TITLE), String(), chosen)) return;
   DoDataExchange(true);
   m_strInstallFolder = chosen;
   DoDataExchange(false);

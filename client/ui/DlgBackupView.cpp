@@ -6,7 +6,7 @@
 
 #include "client/engine/TextFormat.h"
 #include "client/ui/DlgSyncReport.h"
-#include "client/ui/FolderBrowser.h"
+#include "win32/framework/FolderBrowser.h"
 #include "client/ui/ShellOpen.h"
 #include "core/rules/ShortenText.h"
 #include "resources/client/resource.h"

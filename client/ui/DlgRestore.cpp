@@ -13,7 +13,7 @@
 #include "client/platform/FileSystemWin32.h"
 #include "client/ui/DialogFont.h"
 #include "client/ui/DialogLayout.h"
-#include "client/ui/FolderBrowser.h"
+#include "win32/framework/FolderBrowser.h"
 #include "client/ui/ListViewRows.h"
 #include "client/ui/RestoreWorker.h"
 #include "client/ui/logic/RestoreDialogLogic.h"

@@ -1,4 +1,4 @@
-#include "client/ui/FolderBrowser.h"
+#include "win32/framework/FolderBrowser.h"
 
 #include <shlobj.h>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The shell's folder browser as the backup dialog uses it: file-system folders only, a status
-// line that follows the selection, and an optional folder selected when it opens.
+// The shell's folder browser as the programs use it: file-system folders only, a status line
+// that follows the selection, and an optional folder selected when it opens.
 #include <windows.h>
 
 #include "core/base/String.h"
