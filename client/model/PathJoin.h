@@ -1,15 +1,10 @@
 #pragma once
-// Joins paths the way the whole client does: a backslash between folder and name unless the
-// folder already ends with one.
-#include "core/base/String.h"
+// The client's code names the join through its model; the rule itself is shared by every
+// program (core/base/PathJoin.h).
+#include "core/base/PathJoin.h"
 
 namespace vl::model {
 
-inline String JoinPath(const String& folder, StringView name) {
-  String joined = folder;
-  if (joined.empty() || joined.back() != VLT('\\')) joined += VLT('\\');
-  joined.append(name);
-  return joined;
-}
+using vl::JoinPath;
 
 }  // namespace vl::model

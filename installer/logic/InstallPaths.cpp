@@ -4,16 +4,10 @@
 
 namespace vl::installer {
 
-String JoinOnce(StringView folder, StringView name) {
-  String path(folder);
-  if (path.empty() || path.back() != VLT('\\')) path += VLT('\\');
-  return path.append(name);
-}
-
-String VendorFolder(StringView programFiles) { return JoinOnce(programFiles, VLT("Kestrava")); }
+String VendorFolder(StringView programFiles) { return JoinPath(programFiles, VLT("Kestrava")); }
 
 String DefaultInstallFolder(StringView programFiles) {
-  return JoinOnce(VendorFolder(programFiles), VLT("Vaultline"));
+  return JoinPath(VendorFolder(programFiles), VLT("Vaultline"));
 }
 
 bool IsDefaultFolder(StringView folder, StringView defaultFolder) {

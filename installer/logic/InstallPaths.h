@@ -3,6 +3,7 @@
 // rule looks at the text itself: "D:\Apps\" and "D:\Apps" give the same file paths.
 #include <cstddef>
 
+#include "core/base/PathJoin.h"
 #include "core/base/String.h"
 
 namespace vl::installer {
@@ -10,8 +11,7 @@ namespace vl::installer {
 // Paths of this many characters or more are beyond the plain Win32 calls the installer uses.
 constexpr size_t kMaxPathChars = 260;
 
-// folder, a backslash unless folder already ends with one, then name.
-String JoinOnce(StringView folder, StringView name);
+using vl::JoinPath;
 
 // The folder proposed at start: "Kestrava\Vaultline" below Program Files.
 String DefaultInstallFolder(StringView programFiles);

@@ -78,8 +78,8 @@ bool MakeShortcuts(const InstallRequest& request, const InstallFolders& folders,
   const Shortcut remover{PathOf(payloads, Payload::remover), String(), request.uninstallName,
                          folders.windows};
   const String removerLinkName = request.uninstallName + VLT(".lnk");
-  const String desktopClient = JoinOnce(folders.desktop, kClientLinkName);
-  const String desktopRemover = JoinOnce(folders.desktop, removerLinkName);
+  const String desktopClient = JoinPath(folders.desktop, kClientLinkName);
+  const String desktopRemover = JoinPath(folders.desktop, removerLinkName);
   // Without the user's folders the links would land in the root of the current drive.
   if (folders.desktop.empty() || folders.programs.empty() ||
       !host.SaveShortcut(client, desktopClient)) {
@@ -91,10 +91,10 @@ bool MakeShortcuts(const InstallRequest& request, const InstallFolders& folders,
     host.ShowMessage(InstallMessage::shortcutFailed);
     return false;
   }
-  const String menuFolder = JoinOnce(folders.programs, VLT("Vaultline"));
+  const String menuFolder = JoinPath(folders.programs, VLT("Vaultline"));
   host.CreateFolder(menuFolder);
-  host.CopyFile(desktopClient, JoinOnce(menuFolder, kClientLinkName));
-  host.CopyFile(desktopRemover, JoinOnce(menuFolder, removerLinkName));
+  host.CopyFile(desktopClient, JoinPath(menuFolder, kClientLinkName));
+  host.CopyFile(desktopRemover, JoinPath(menuFolder, removerLinkName));
   if (!request.desktopIcon) host.DeleteFile(desktopClient);
   host.DeleteFile(desktopRemover);
   return true;

@@ -7,10 +7,10 @@ namespace vl::installer {
 std::vector<PayloadTarget> PayloadTargets(InstallKind kind, StringView targetFolder,
                                           StringView windowsFolder) {
   std::vector<PayloadTarget> targets{
-      {Payload::client, JoinOnce(targetFolder, VLT("Vaultline.exe"))}};
+      {Payload::client, JoinPath(targetFolder, VLT("Vaultline.exe"))}};
   if (kind == InstallKind::removable) return targets;
-  targets.push_back({Payload::updater, JoinOnce(targetFolder, VLT("VLUpdate.exe"))});
-  targets.push_back({Payload::remover, JoinOnce(windowsFolder, VLT("VLRemove.exe"))});
+  targets.push_back({Payload::updater, JoinPath(targetFolder, VLT("VLUpdate.exe"))});
+  targets.push_back({Payload::remover, JoinPath(windowsFolder, VLT("VLRemove.exe"))});
   return targets;
 }
 

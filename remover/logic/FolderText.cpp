@@ -48,12 +48,6 @@ RootProblem CheckInstallRootText(StringView root) {
   return RootProblem::None;
 }
 
-String JoinPath(StringView folder, StringView name) {
-  String path(folder);
-  if (path.empty() || path.back() != VLT('\\')) path += VLT('\\');
-  return path.append(name);
-}
-
 String WithoutFinalBackslash(StringView path) {
   if (IsDriveRoot(path)) return String(path.substr(0, 2)) + VLT('\\');
   while (!path.empty() && path.back() == VLT('\\')) path.remove_suffix(1);

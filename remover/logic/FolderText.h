@@ -3,6 +3,7 @@
 // from the registry, where anybody with the rights may have written anything.
 #include <vector>
 
+#include "core/base/PathJoin.h"
 #include "core/base/String.h"
 
 namespace vl::remover {
@@ -25,8 +26,7 @@ enum class RootProblem {
 // text compared with the known folders is the folder the system will touch.
 RootProblem CheckInstallRootText(StringView root);
 
-// folder, a backslash unless folder already ends with one, then name.
-String JoinPath(StringView folder, StringView name);
+using vl::JoinPath;
 // The path without a final backslash, except that a drive root keeps its own ("C:\").
 String WithoutFinalBackslash(StringView path);
 bool IsDriveRoot(StringView path);

@@ -12,12 +12,6 @@ bool JoinWithin(StringView folder, StringView name, String& path) {
 
 }  // namespace
 
-String JoinPath(StringView folder, StringView name) {
-  String path(folder);
-  if (path.empty() || path.back() != '\\') path += '\\';
-  return path.append(name);
-}
-
 bool DestinationFor(StringView fileName, const UpdateFolders& folders, String& destination) {
   if (EqualsIgnoringAsciiCase(fileName, kRemoverFileName))
     return JoinWithin(folders.windows, kRemoverFileName, destination);

@@ -4,6 +4,7 @@
 // the client in the install folder. Downloads wait in the working folder under their own name.
 #include <cstddef>
 
+#include "core/base/PathJoin.h"
 #include "core/base/String.h"
 
 namespace vl::updater {
@@ -18,8 +19,7 @@ struct UpdateFolders {
   String work;
 };
 
-// folder, a backslash unless folder already ends with one, then name.
-String JoinPath(StringView folder, StringView name);
+using vl::JoinPath;
 
 // False when the path would be too long for the system's calls; nothing then goes anywhere.
 bool DestinationFor(StringView fileName, const UpdateFolders& folders, String& destination);
