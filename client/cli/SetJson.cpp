@@ -5,9 +5,6 @@
 namespace vl {
 namespace {
 
-// Scripts see whether a password is set, never the password.
-constexpr const Char* kPasswordMask = VLT("***");
-
 void Text(JsonWriter& w, const char* key, const String& value) {
   w.Key(key);
   w.StringValue(StringView(value));
@@ -25,7 +22,7 @@ void WriteNas(JsonWriter& w, const CSettings& s) {
   w.StringValue(DottedAddress(s.m_dwNasAddress));
   Text(w, "nasShare", s.m_strNasShare);
   Text(w, "nasAccount", s.m_strNasAccount);
-  Text(w, "nasPassword", s.m_strNasPassword.empty() ? String() : String(kPasswordMask));
+  Text(w, "nasPassword", MaskedPassword(s.m_strNasPassword));
 }
 
 // Slots the client carries through without reading them, named by their place in the stored
@@ -69,6 +66,10 @@ void WriteItems(JsonWriter& w, const CSourceList& items) {
 }
 
 }  // namespace
+
+String MaskedPassword(const String& password) {
+  return password.empty() ? String() : String(VLT("***"));
+}
 
 std::string DottedAddress(uint32_t address) {
   std::string dotted;

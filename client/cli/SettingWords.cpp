@@ -3,14 +3,15 @@
 #include <iterator>
 
 #include "client/engine/SafeReplace.h"
+#include "client/model/Settings.h"
 #include "core/rules/AsciiCase.h"
 
 namespace vl {
 namespace {
 
 constexpr SettingWord kSwitch[] = {{VLT("on"), 1}, {VLT("off"), 0}};
-// The numbers the client's timers and real-time backup compare m_nBackupMode with.
-constexpr SettingWord kModes[] = {{VLT("periodic"), 0}, {VLT("idle"), 1}, {VLT("realtime"), 2}};
+constexpr SettingWord kModes[] = {
+    {VLT("periodic"), kPeriodicMode}, {VLT("idle"), kIdleMode}, {VLT("realtime"), kRealTimeMode}};
 constexpr SettingWord kHistory[] = {{VLT("archive"), HISTORY_MODE_ARCHIVE},
                                     {VLT("overwrite"), HISTORY_MODE_OVERWRITE}};
 

@@ -43,7 +43,7 @@ String SettingsText(const CSettings& s) {
          Line(VLT("autoconnect"), Switch(autoConnect)) + Line(VLT("target"), s.m_strBackupPath) +
          Line(VLT("nas"), NasText(s.m_dwNasAddress)) + Line(VLT("share"), s.m_strNasShare) +
          Line(VLT("account"), s.m_strNasAccount) +
-         Line(VLT("password"), s.m_strNasPassword.empty() ? VLT("") : VLT("***"));
+         Line(VLT("password"), MaskedPassword(s.m_strNasPassword));
 }
 
 }  // namespace vl

@@ -7,6 +7,16 @@ namespace vl {
 
 class CArchive;
 
+// CSettings::m_nBackupMode: when automatic backups start.
+constexpr int32_t kPeriodicMode = 0;
+constexpr int32_t kIdleMode = 1;
+constexpr int32_t kRealTimeMode = 2;
+
+// Real-time backup is on: automatic backup in real-time mode.
+constexpr bool IsRealTimeBackup(int32_t autoBackup, int32_t backupMode) {
+  return autoBackup != 0 && backupMode == kRealTimeMode;
+}
+
 // The user's settings, stored in this order (reserved slots are carried through unchanged).
 class CSettings {
  public:

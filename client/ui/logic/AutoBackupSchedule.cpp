@@ -6,8 +6,6 @@
 namespace vl {
 namespace {
 
-constexpr int32_t kPeriodicMode = 0;
-constexpr int32_t kIdleMode = 1;
 // The counter starts again below the top of its range rather than at a wrap to 0 by itself.
 constexpr uint32_t kMinutesRestartAt = 0xFFFFFFE1u;
 constexpr uint32_t kMinutesPerHour = 60;

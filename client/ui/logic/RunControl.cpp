@@ -12,11 +12,9 @@
 namespace vl {
 namespace {
 
-constexpr int32_t kRealTimeMode = 2;
-
 // Real-time copies and a backup run must never overlap, so the watchers are off for the run.
 bool RealTimeBackupOn(const CSettings& settings) {
-  return settings.m_bAutoBackup != 0 && settings.m_nBackupMode == kRealTimeMode;
+  return IsRealTimeBackup(settings.m_bAutoBackup, settings.m_nBackupMode);
 }
 
 }  // namespace

@@ -5,17 +5,11 @@
 namespace vl {
 namespace {
 
-constexpr int32_t kRealTimeMode = 2;
-
-bool IsRealTime(int32_t autoBackup, int32_t mode) {
-  return autoBackup != 0 && mode == kRealTimeMode;
-}
-
 // True when real time was switched on just now.
 bool SwitchRealTime(const SettingsChoice& choice, const CSettings& before,
                     ISettingsApplyHost& host) {
-  const bool was = IsRealTime(before.m_bAutoBackup, before.m_nBackupMode);
-  const bool now = IsRealTime(choice.autoBackup, choice.backupMode);
+  const bool was = IsRealTimeBackup(before.m_bAutoBackup, before.m_nBackupMode);
+  const bool now = IsRealTimeBackup(choice.autoBackup, choice.backupMode);
   if (was && !now) host.StopRealTime();
   if (!was && now) host.StartRealTime();
   return !was && now;

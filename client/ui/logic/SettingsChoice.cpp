@@ -8,9 +8,6 @@
 namespace vl {
 namespace {
 
-constexpr int32_t kPeriodicMode = 0;
-constexpr int32_t kIdleMode = 1;
-
 // One interval field's check: empty or out of range resets it (empty hours excepted) and, with
 // automatic backup on, refuses it. True when the field passed.
 bool CheckField(String& text, const IntervalRange& range, bool autoBackup, bool keepEmpty,

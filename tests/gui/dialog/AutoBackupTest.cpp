@@ -11,8 +11,6 @@
 namespace vl::test {
 namespace {
 
-constexpr int32_t kPeriodicMode = 0;
-constexpr int32_t kIdleMode = 1;
 // The first minute's tick, a run and the margins of a busy machine.
 constexpr DWORD kPeriodicRunTimeoutMs = 100000;
 

@@ -16,7 +16,6 @@
 namespace vl::test {
 namespace {
 
-constexpr int32_t kRealTimeMode = 2;
 // Each change waits three seconds after its last write; a pass runs every half second.
 constexpr DWORD kCopyTimeoutMs = 20000;
 constexpr DWORD kSettleMs = 2500;
