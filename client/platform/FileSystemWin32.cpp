@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <utility>
 
 #include "client/model/PathJoin.h"
 #include "win32/FileTimes.h"
@@ -30,13 +31,23 @@ bool IsExistingFolder(const String& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// The status fields as the system keeps them in each of its records that carry them
+// (attribute data, find data, by-handle information), not yet normalized.
+template <typename Record>
+FileStatus RawStatus(const Record& data) {
+  FileStatus status;
+  status.attributes = data.dwFileAttributes;
+  status.size = SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
+  status.creationTime = LocalSecondsFromFileTime(data.ftCreationTime);
+  status.lastAccessTime = LocalSecondsFromFileTime(data.ftLastAccessTime);
+  status.lastWriteTime = LocalSecondsFromFileTime(data.ftLastWriteTime);
+  return status;
+}
+
 FolderEntry MakeEntry(const String& folder, const WIN32_FIND_DATAW& data) {
-  FolderEntry entry;
-  entry.name = data.cFileName;
-  entry.path = model::JoinPath(folder, entry.name);
-  entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  entry.size = entry.isFolder ? 0 : SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
-  return entry;
+  String name = data.cFileName;
+  String path = model::JoinPath(folder, name);
+  return MakeFolderEntry(std::move(name), std::move(path), RawStatus(data));
 }
 
 // \\server\share\ exactly: two names after the leading backslashes, neither of them the
@@ -84,11 +95,7 @@ FsResult FileSystemWin32::GetStatus(const String& path, FileStatus& status) cons
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
     return FsFailure(GetLastError());
-  status.attributes = data.dwFileAttributes;
-  status.size = SizeOf(data.nFileSizeHigh, data.nFileSizeLow);
-  status.creationTime = LocalSecondsFromFileTime(data.ftCreationTime);
-  status.lastAccessTime = LocalSecondsFromFileTime(data.ftLastAccessTime);
-  status.lastWriteTime = LocalSecondsFromFileTime(data.ftLastWriteTime);
+  status = RawStatus(data);
   NormalizeStatus(status);
   return FsResult{};
 }

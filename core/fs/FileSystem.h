@@ -4,6 +4,7 @@
 // suite in tests/support, so every rule stated here is one that suite checks.
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/base/String.h"
@@ -48,13 +49,30 @@ inline void NormalizeStatus(FileStatus& status) {
   if (status.lastAccessTime == 0) status.lastAccessTime = status.lastWriteTime;
 }
 
-// One entry of a folder listing ("." and ".." never appear).
+// One entry of a folder listing ("." and ".." never appear). The listing brings each entry's
+// status along, normalized as GetStatus normalizes it, so that a caller needs no query of its
+// own per entry.
 struct FolderEntry {
   String name;
   String path;  // the folder, a backslash unless it already ends with one, the name
   bool isFolder = false;
   uint64_t size = 0;
+  uint32_t attributes = 0;
+  int64_t creationTime = 0;
+  int64_t lastAccessTime = 0;
+  int64_t lastWriteTime = 0;
+  FileStatus Status() const {
+    return FileStatus{attributes, size, creationTime, lastAccessTime, lastWriteTime};
+  }
 };
+
+// The entry for a listed name with the status the platform listed for it, raw.
+inline FolderEntry MakeFolderEntry(String name, String path, FileStatus status) {
+  NormalizeStatus(status);
+  const uint64_t size = status.IsFolder() ? 0 : status.size;
+  return FolderEntry{std::move(name), std::move(path), status.IsFolder(), size, status.attributes,
+                     status.creationTime, status.lastAccessTime, status.lastWriteTime};
+}
 
 struct VolumeInfo {
   uint32_t serial = 0;

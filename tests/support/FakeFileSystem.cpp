@@ -22,6 +22,17 @@ FsResult Fail(uint32_t systemCode) { return FsFailure(systemCode); }
 
 bool IsReadOnly(const FakeNode& node) { return (node.attributes & kAttrReadOnly) != 0; }
 
+// The node's status as stored, before normalizing.
+FileStatus RawStatus(const FakeNode& node) {
+  FileStatus status;
+  status.attributes = node.attributes | (node.isFolder ? uint32_t{kAttrDirectory} : 0u);
+  status.size = node.isFolder ? 0 : node.content.size();
+  status.creationTime = node.creationTime;
+  status.lastAccessTime = node.lastAccessTime;
+  status.lastWriteTime = node.lastWriteTime;
+  return status;
+}
+
 }  // namespace
 
 void FakeFileSystem::AddVolume(const String& root, uint32_t serial,
@@ -175,12 +186,7 @@ FsResult FakeFileSystem::GetStatus(const String& path, FileStatus& status) const
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
   if (node == nullptr) return Fail(code);
-  status = FileStatus{};
-  status.attributes = node->attributes | (node->isFolder ? uint32_t{kAttrDirectory} : 0u);
-  status.size = node->isFolder ? 0 : node->content.size();
-  status.creationTime = node->creationTime;
-  status.lastAccessTime = node->lastAccessTime;
-  status.lastWriteTime = node->lastWriteTime;
+  status = RawStatus(*node);
   NormalizeStatus(status);
   return FsResult{};
 }
@@ -198,8 +204,8 @@ FsResult FakeFileSystem::ListFolder(const String& folder,
   if (node == nullptr) return Fail(code);
   if (!node->isFolder) return Fail(kSysNotADirectory);
   for (const auto& child : node->children) {
-    entries.push_back(FolderEntry{child->name, model::JoinPath(folder, child->name),
-                                  child->isFolder, child->isFolder ? 0 : child->content.size()});
+    entries.push_back(
+        MakeFolderEntry(child->name, model::JoinPath(folder, child->name), RawStatus(*child)));
   }
   return FsResult{};
 }

@@ -1,6 +1,7 @@
 #include "tests/support/FileSystemContract.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "client/model/PathJoin.h"
 
@@ -36,6 +37,11 @@ std::vector<FolderEntry> SortedListing(IFileSystem& fs, const String& folder) {
   std::sort(entries.begin(), entries.end(),
             [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
   return entries;
+}
+
+auto Fields(const FileStatus& status) {
+  return std::make_tuple(status.attributes, status.size, status.creationTime,
+                         status.lastAccessTime, status.lastWriteTime);
 }
 
 String Upper(String text) {
@@ -121,6 +127,27 @@ TEST_P(FileSystemContract, ListingGivesNamesFullPathsKindsAndSizes) {
   EXPECT_EQ(entries[1].path, Path(VLT("b.bin")));
   EXPECT_FALSE(entries[1].isFolder);
   EXPECT_EQ(entries[1].size, 1000u);
+}
+
+TEST_P(FileSystemContract, ListingGivesEachEntryTheStatusAQueryOfItsPathGives) {
+  const String file = Seed(VLT("b.txt"), "listed");
+  const String folder = Path(VLT("a"));
+  ASSERT_TRUE(Fs().CreateFolder(folder).Ok());
+  for (const String& path : {file, folder}) {
+    ASSERT_TRUE(Fs().SetFileTimes(path, kCreated, kAccessed, kWritten).Ok());
+  }
+  ASSERT_TRUE(Fs().SetAttributes(file, kAttrReadOnly | kAttrHidden | kAttrArchive).Ok());
+  ASSERT_TRUE(Fs().SetAttributes(folder, kAttrHidden).Ok());
+  const std::vector<FolderEntry> entries = SortedListing(Fs(), m_world->Root());
+  ASSERT_EQ(entries.size(), 2u);
+  for (const FolderEntry& entry : entries) {
+    SCOPED_TRACE(entry.isFolder ? "folder" : "file");
+    const FileStatus status = StatusOf(Fs(), entry.path);
+    EXPECT_EQ(Fields(entry.Status()), Fields(status));
+    EXPECT_EQ(status.creationTime, kCreated);
+    EXPECT_NE(status.attributes & kAttrHidden, 0u);
+  }
+  EXPECT_NE(entries[1].Status().attributes & kAttrReadOnly, 0u);
 }
 
 TEST_P(FileSystemContract, ListingAFolderGivenWithAFinalBackslashDoesNotDoubleIt) {
