@@ -3,6 +3,7 @@
 #include "client/cli/CliFailure.h"
 #include "client/cli/Console.h"
 #include "client/cli/LoadedSet.h"
+#include "client/cli/PeakMemory.h"
 #include "client/cli/PlanJson.h"
 #include "client/cli/PlanOptions.h"
 #include "client/cli/PlanRun.h"
@@ -33,6 +34,7 @@ int PrintPlan(const CRunState& state, const PlanOptions& options) {
   for (const auto& error : state.errorList) {
     WriteErr(VLT("vlbackup: ") + error->path + VLT(": ") + error->message + VLT("\n"));
   }
+  if (options.stats) WriteErr(PeakMemoryText());
   return state.errorList.empty() ? kExitOk : kExitErrors;
 }
 

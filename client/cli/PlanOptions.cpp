@@ -12,6 +12,8 @@ bool ParsePlanOptions(const std::vector<String>& args, PlanOptions& options, Str
       ok = SetFlagOnce(options.synchronize, arg, error);
     } else if (arg == VLT("--json")) {
       ok = SetFlagOnce(options.json, arg, error);
+    } else if (arg == VLT("--stats")) {
+      ok = SetFlagOnce(options.stats, arg, error);
     } else {
       error = VLT("plan does not take ") + arg;
     }

@@ -9,9 +9,10 @@ namespace vl {
 struct PlanOptions {
   bool synchronize = false;  // --sync: plan deletions of what the source no longer has
   bool json = false;         // --json: the job tree and counters as one JSON document
+  bool stats = false;        // --stats: the process's peak memory on stderr, for the benchmark
 };
 
-// Fails with a one-line reason on anything but --sync and --json, each at most once.
+// Fails with a one-line reason on anything but --sync, --json and --stats, each at most once.
 bool ParsePlanOptions(const std::vector<String>& args, PlanOptions& options, String& error);
 
 }  // namespace vl
