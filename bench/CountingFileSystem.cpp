@@ -31,9 +31,10 @@ bool CountingFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) con
 // The analysis never writes; these only complete the interface.
 FsResult CountingFileSystem::CreateFolder(const String& path) { return m_inner.CreateFolder(path); }
 
-FsResult CountingFileSystem::CopyFileTo(const String& source, const String& target,
-                                        bool failIfExists, const CopyProgressFn& progress) {
-  return m_inner.CopyFileTo(source, target, failIfExists, progress);
+FsResult CountingFileSystem::CopyIntoPlace(const String& source, const String& partial,
+                                           const String& target, const CopyProgressFn& progress,
+                                           const MakeWayFn& makeWay) {
+  return m_inner.CopyIntoPlace(source, partial, target, progress, makeWay);
 }
 
 FsResult CountingFileSystem::MoveFileTo(const String& source, const String& target) {

@@ -28,8 +28,8 @@ class CountingFileSystem : public IFileSystem {
   FsResult ProbeExclusiveRead(const String& path) const override;
   bool GetVolumeInfo(const String& root, VolumeInfo& info) const override;
   FsResult CreateFolder(const String& path) override;
-  FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,
-                      const CopyProgressFn& progress) override;
+  FsResult CopyIntoPlace(const String& source, const String& partial, const String& target,
+                         const CopyProgressFn& progress, const MakeWayFn& makeWay) override;
   FsResult MoveFileTo(const String& source, const String& target) override;
   FsResult RemoveFile(const String& path) override;
   FsResult RemoveFolder(const String& path) override;

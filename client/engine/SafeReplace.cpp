@@ -6,23 +6,6 @@
 namespace vl {
 namespace {
 
-// The copy keeps only the last-write time; the other two follow the source as well. A copy
-// that cannot take them keeps what the copy gave it.
-void CopyTimes(IFileSystem& fs, const String& source, const String& copy) {
-  FileStatus status;
-  if (!fs.GetStatus(source, status)) return;
-  fs.SetFileTimes(copy, status.creationTime, status.lastAccessTime, status.lastWriteTime);
-}
-
-// What a killed run left under the partial name went before this copy (the run removes it in
-// a job of its own), so the copy may not replace anything there.
-FsResult WritePartial(IFileSystem& fs, const String& source, const String& partial,
-                      const CopyProgressFn& progress) {
-  const FsResult copied = fs.CopyFileTo(source, partial, true, progress);
-  if (copied) CopyTimes(fs, source, partial);
-  return copied;
-}
-
 // Makes way for the new version: the old one to history, or (in overwrite mode) aside under a
 // partial name until the new one is in place. The read-only bit would block the removal, and
 // is not wanted on a history copy either; where the old version stays, so does its bit.
@@ -44,25 +27,36 @@ ReplaceOutcome SetOldTargetAside(IFileSystem& fs, const IClock& clock, const Str
   return outcome;
 }
 
-// A new file's target must still be free; a changed file's old version makes way only now
-// that the new one is complete, and goes for good (in overwrite mode) only once the new one is
-// in its place. Should the rename still fail, the old version comes back.
-ReplaceOutcome PutInPlace(IFileSystem& fs, const IClock& clock, const String& target,
-                          const String& partial, int32_t historyMode, bool targetMustBeNew) {
+// Where the old target went to make way for the new version, so that it can come back.
+struct MadeWay {
   FileStatus old;
-  if (targetMustBeNew || !fs.GetStatus(target, old) || old.IsFolder()) {
-    return ReplaceOutcome{fs.MoveFileTo(partial, target), String()};
-  }
   String aside;
-  ReplaceOutcome outcome = SetOldTargetAside(fs, clock, target, old, historyMode, aside);
-  if (!outcome.result) return outcome;
-  outcome.result = fs.MoveFileTo(partial, target);
-  if (outcome.result) {
-    if (historyMode != HISTORY_MODE_ARCHIVE) RemovePartialCopy(fs, aside);
-  } else if (fs.MoveFileTo(aside, target)) {
-    fs.SetAttributes(target, old.attributes);
+  bool moved = false;
+  String failedFolder;
+};
+
+// A new file's target must still be free, which the rename into place sees to; a changed
+// file's old version makes way only now that the new one is complete.
+FsResult MakeWay(IFileSystem& fs, const IClock& clock, const String& target, int32_t historyMode,
+                 bool targetMustBeNew, MadeWay& way) {
+  if (targetMustBeNew || !fs.GetStatus(target, way.old) || way.old.IsFolder()) return FsResult{};
+  const ReplaceOutcome outcome =
+      SetOldTargetAside(fs, clock, target, way.old, historyMode, way.aside);
+  way.moved = outcome.Ok();
+  way.failedFolder = outcome.failedFolder;
+  return outcome.result;
+}
+
+// In overwrite mode the old version goes for good only once the new one is in its place;
+// should the rename into place still have failed, the old version comes back.
+void SettleOldTarget(IFileSystem& fs, const String& target, int32_t historyMode,
+                     const MadeWay& way, bool placed) {
+  if (!way.moved) return;
+  if (placed) {
+    if (historyMode != HISTORY_MODE_ARCHIVE) RemovePartialCopy(fs, way.aside);
+  } else if (fs.MoveFileTo(way.aside, target)) {
+    fs.SetAttributes(target, way.old.attributes);
   }
-  return outcome;
 }
 
 }  // namespace
@@ -71,10 +65,17 @@ ReplaceOutcome ReplaceFileSafely(IFileSystem& fs, const IClock& clock, const Str
                                  const String& target, int32_t historyMode, bool targetMustBeNew,
                                  const CopyProgressFn& progress) {
   const String partial = PartialCopyPath(target);
-  ReplaceOutcome outcome{WritePartial(fs, source, partial, progress), String()};
-  if (outcome.result) outcome = PutInPlace(fs, clock, target, partial, historyMode, targetMustBeNew);
-  if (!outcome.result) RemovePartialCopy(fs, partial);
-  return outcome;
+  MadeWay way;
+  const MakeWayFn makeWay = [&] {
+    return MakeWay(fs, clock, target, historyMode, targetMustBeNew, way);
+  };
+  const FsResult result = fs.CopyIntoPlace(source, partial, target, progress, makeWay);
+  SettleOldTarget(fs, target, historyMode, way, result.Ok());
+  // What a killed run left under the partial name went before this copy (the run removes it
+  // in a job of its own), so the copy refuses to write over it; should it still be there, it
+  // goes now.
+  if (!result) RemovePartialCopy(fs, partial);
+  return ReplaceOutcome{result, way.failedFolder};
 }
 
 }  // namespace vl

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <memory>
 #include <utility>
 
 #include "client/model/PathJoin.h"
@@ -71,22 +73,106 @@ bool ShareVolumeInfo(const String& root, DWORD& serial, wchar_t (&fileSystem)[MA
                                        fileSystem, MAX_PATH + 1) != FALSE;
 }
 
-struct CopyContext {
-  const CopyProgressFn* progress;
+FsResult LastFailure() { return FsFailure(GetLastError()); }
+
+bool TooLong(const String& path) { return path.size() >= kMaxPathChars; }
+
+// Large enough to keep the calls few, small enough for each of several copying threads to hold
+// one of its own.
+constexpr uint64_t kCopyChunk = uint64_t{1} << 20;
+
+// What a file can be given; the other bits (compressed, sparse, encrypted ...) the volume
+// decides or calls of their own set.
+constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
+                                      FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+DWORD SettableAttributes(DWORD attributes) {
+  const DWORD settable = attributes & kSettableAttributes;
+  return settable ? settable : FILE_ATTRIBUTE_NORMAL;
+}
+
+// What a copy takes from its source besides the data.
+struct SourceStatus {
+  FILE_BASIC_INFO basic{};
+  uint64_t size = 0;
 };
 
-DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER totalSize, LARGE_INTEGER totalTransferred,
-                                   LARGE_INTEGER streamSize, LARGE_INTEGER streamTransferred,
-                                   DWORD, DWORD, HANDLE, HANDLE, LPVOID data) {
-  const auto* context = static_cast<const CopyContext*>(data);
-  CopyProgressInfo info;
-  info.totalSize = static_cast<uint64_t>(totalSize.QuadPart);
-  info.totalTransferred = static_cast<uint64_t>(totalTransferred.QuadPart);
-  info.streamSize = static_cast<uint64_t>(streamSize.QuadPart);
-  info.streamTransferred = static_cast<uint64_t>(streamTransferred.QuadPart);
-  // Cancelling (rather than stopping) makes the system delete the partial target.
-  return (*context->progress)(info) ? PROGRESS_CONTINUE : PROGRESS_CANCEL;
+// Opened once for its status and its data. Others may go on reading, writing and deleting it
+// meanwhile, as they may while the system's own copy reads it.
+FsResult OpenSource(const String& path, FileHandle& file, SourceStatus& status) {
+  const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  if (!file.Open(path, GENERIC_READ, share, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN) ||
+      !file.GetBasicInfo(status.basic) || !file.GetSize(status.size))
+    return LastFailure();
+  return FsResult{};
 }
+
+// The size the source had when it was opened is what is copied: what is appended meanwhile
+// belongs to the next version, and a source that shrinks ends the copy early.
+FsResult CopyData(const FileHandle& from, const FileHandle& to, uint64_t size,
+                  const CopyProgressFn& progress) {
+  const size_t capacity = static_cast<size_t>(std::min(size, kCopyChunk));
+  const std::unique_ptr<char[]> buffer(new char[capacity]);
+  CopyProgressInfo info;
+  info.totalSize = info.streamSize = size;
+  while (info.streamTransferred < size) {
+    const uint64_t left = size - info.streamTransferred;
+    const DWORD want = static_cast<DWORD>(std::min<uint64_t>(capacity, left));
+    DWORD got = 0;
+    if (!from.Read(buffer.get(), want, got)) return LastFailure();
+    if (got == 0) break;
+    if (!to.Write(buffer.get(), got)) return LastFailure();
+    info.streamTransferred += got;
+    info.totalTransferred = info.streamTransferred;
+    if (progress && !progress(info)) return FsFailure(ERROR_REQUEST_ABORTED);
+  }
+  return FsResult{};
+}
+
+// The new version under its partial name, on the one handle that writes it, gives it the
+// source's status, renames it into place or, should anything fail, deletes it.
+class PartialFile {
+ public:
+  // Without the read-only bit, which would refuse the writes.
+  FsResult Create(const String& path, DWORD sourceAttributes) {
+    const DWORD attributes = SettableAttributes(sourceAttributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!m_file.Open(path, GENERIC_WRITE | DELETE, 0, CREATE_NEW, attributes))
+      return LastFailure();
+    return FsResult{};
+  }
+
+  FsResult Fill(const FileHandle& source, const SourceStatus& status,
+                const CopyProgressFn& progress) {
+    const FsResult copied = CopyData(source, m_file, status.size, progress);
+    if (!copied) return copied;
+    FILE_BASIC_INFO basic = status.basic;
+    basic.ChangeTime.QuadPart = 0;  // the system's to keep
+    basic.FileAttributes = SettableAttributes(basic.FileAttributes);
+    if (!m_file.SetBasicInfo(basic)) return LastFailure();
+    m_attributes = basic.FileAttributes;
+    return FsResult{};
+  }
+
+  FsResult RenameTo(const String& target) {
+    return m_file.RenameTo(target) ? FsResult{} : LastFailure();
+  }
+
+  // Goes when the handle closes. The source's read-only bit, once given, would refuse that.
+  void Discard() {
+    if (m_attributes & FILE_ATTRIBUTE_READONLY) {
+      FILE_BASIC_INFO writable{};
+      writable.FileAttributes = SettableAttributes(m_attributes & ~FILE_ATTRIBUTE_READONLY);
+      m_file.SetBasicInfo(writable);
+    }
+    m_file.MarkForDeletion();
+  }
+
+ private:
+  FileHandle m_file;
+  DWORD m_attributes = 0;  // what Fill gave it
+};
 
 }  // namespace
 
@@ -147,12 +233,27 @@ FsResult FileSystemWin32::CreateFolder(const String& path) {
   return Done(CreateDirectoryW(path.c_str(), nullptr));
 }
 
-FsResult FileSystemWin32::CopyFileTo(const String& source, const String& target,
-                                     bool failIfExists, const CopyProgressFn& progress) {
-  CopyContext context{&progress};
-  return Done(CopyFileExW(source.c_str(), target.c_str(),
-                          progress ? &CopyProgressRoutine : nullptr, &context, nullptr,
-                          failIfExists ? COPY_FILE_FAIL_IF_EXISTS : 0));
+// One open of the source and one handle on the new file for everything else. Under Wine each
+// open, close and rename by path is a round trip to the server: the system's copy, a second
+// open to set the times and a rename by path cost about twice what a plain copy does.
+FsResult FileSystemWin32::CopyIntoPlace(const String& source, const String& partial,
+                                        const String& target, const CopyProgressFn& progress,
+                                        const MakeWayFn& makeWay) {
+  if (TooLong(source) || TooLong(partial) || TooLong(target))
+    return FsFailure(ERROR_FILENAME_EXCED_RANGE);
+  FileHandle from;
+  SourceStatus status;
+  FsResult result = OpenSource(source, from, status);
+  if (!result) return result;
+  PartialFile copy;
+  result = copy.Create(partial, status.basic.FileAttributes);
+  if (!result) return result;
+  result = copy.Fill(from, status, progress);
+  from.Reset();  // read in full: nothing of ours holds it while the old target makes way
+  if (result && makeWay) result = makeWay();
+  if (result) result = copy.RenameTo(target);
+  if (!result) copy.Discard();
+  return result;
 }
 
 FsResult FileSystemWin32::MoveFileTo(const String& source, const String& target) {

@@ -151,6 +151,9 @@ struct CopyProgressInfo {
 // fails with FsError::Cancelled and leaves no target behind.
 using CopyProgressFn = std::function<bool(const CopyProgressInfo&)>;
 
+// Called by a copy once the new version is complete and before it takes the target's name.
+using MakeWayFn = std::function<FsResult()>;
+
 // Method names stay clear of the Win32 macros (CopyFile, MoveFile, DeleteFile ...), which would
 // otherwise rename them in every file that includes <windows.h>.
 class IFileSystem {
@@ -177,10 +180,16 @@ class IFileSystem {
 
   // One level: the parent must exist.
   virtual FsResult CreateFolder(const String& path) = 0;
-  // Copies data, attributes and last-write time. With failIfExists an existing target is an
-  // AlreadyExists failure; progress may be empty.
-  virtual FsResult CopyFileTo(const String& source, const String& target, bool failIfExists,
-                              const CopyProgressFn& progress) = 0;
+  // Puts a new version of source at target by way of partial: writes source's data, attributes
+  // and three times under partial (which must be free: AlreadyExists otherwise), then runs
+  // makeWay (may be empty; it may move an old target away, and its failure is returned and
+  // stops everything), then renames partial to target (AlreadyExists when target is taken).
+  // Whatever fails, nothing is left under partial; what makeWay did stays for the caller to
+  // undo. progress may be empty; returning false from it cancels (Cancelled, system code 1235).
+  // The progress and makeWay callbacks run on the calling thread.
+  virtual FsResult CopyIntoPlace(const String& source, const String& partial,
+                                 const String& target, const CopyProgressFn& progress,
+                                 const MakeWayFn& makeWay) = 0;
   // A rename; fails with AlreadyExists when target exists.
   virtual FsResult MoveFileTo(const String& source, const String& target) = 0;
   // Fails with AccessDenied on a read-only file.

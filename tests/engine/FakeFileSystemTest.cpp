@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+#include <vector>
+
 namespace vl::test {
 namespace {
 
@@ -67,22 +73,60 @@ TEST_F(FakeFileSystemTest, AFolderWhosePatternIsTooLongCannotBeListed) {
 TEST_F(FakeFileSystemTest, ALockedFileCannotBeCopiedMovedOrDeleted) {
   fs.AddFile(VLT("C:\\a.txt"), 1, 500);
   fs.SetLocked(VLT("C:\\a.txt"), true);
-  const FsResult copy = fs.CopyFileTo(VLT("C:\\a.txt"), VLT("C:\\b.txt"), true, nullptr);
+  const FsResult copy =
+      fs.CopyIntoPlace(VLT("C:\\a.txt"), VLT("C:\\b.part"), VLT("C:\\b.txt"), nullptr, nullptr);
   EXPECT_EQ(copy.error, FsError::AccessDenied);
   EXPECT_EQ(copy.systemCode, static_cast<uint32_t>(kSysSharingViolation));
   EXPECT_EQ(fs.MoveFileTo(VLT("C:\\a.txt"), VLT("C:\\b.txt")).error, FsError::AccessDenied);
   EXPECT_EQ(fs.RemoveFile(VLT("C:\\a.txt")).error, FsError::AccessDenied);
 }
 
-TEST_F(FakeFileSystemTest, ACopyGetsTheCurrentTimeAsItsCreationAndAccessTime) {
+TEST_F(FakeFileSystemTest, ACopyWhoseTimesCannotBeSetHasTheCurrentCreationAndAccessTime) {
   fs.SetNow(9'000);
   fs.AddFile(VLT("C:\\a.txt"), 1, 500);
-  ASSERT_TRUE(fs.CopyFileTo(VLT("C:\\a.txt"), VLT("C:\\b.txt"), true, nullptr).Ok());
+  fs.InjectFailure(FakeOp::SetTimes, VLT("C:\\b.part"), kSysSharingViolation);
+  ASSERT_TRUE(
+      fs.CopyIntoPlace(VLT("C:\\a.txt"), VLT("C:\\b.part"), VLT("C:\\b.txt"), nullptr, nullptr));
   FileStatus status;
   ASSERT_TRUE(fs.GetStatus(VLT("C:\\b.txt"), status));
   EXPECT_EQ(status.creationTime, 9'000);
   EXPECT_EQ(status.lastAccessTime, 9'000);
   EXPECT_EQ(status.lastWriteTime, 500);
+}
+
+// Copies run on several threads; a hook, a progress routine or the making of way may wait for
+// another thread that uses the fake (a paused run does), which must not wait for the copy.
+TEST_F(FakeFileSystemTest, ACopysCallbacksRunWithoutHoldingTheFake) {
+  fs.AddFileWithContent(VLT("C:\\a.txt"), "data", 500);
+  std::vector<std::thread> others;
+  std::vector<bool> answered;
+  const auto anotherThreadLists = [&] {
+    auto listed = std::make_shared<std::promise<void>>();
+    std::future<void> done = listed->get_future();
+    others.emplace_back([this, listed] {
+      std::vector<FolderEntry> entries;
+      fs.ListFolder(VLT("C:\\"), entries);
+      listed->set_value();
+    });
+    answered.push_back(done.wait_for(std::chrono::seconds(5)) == std::future_status::ready);
+  };
+  fs.beforeChange = [&](FakeOp op, const String&) {
+    if (op == FakeOp::Copy) anotherThreadLists();
+  };
+  const CopyProgressFn progress = [&](const CopyProgressInfo&) {
+    anotherThreadLists();
+    return true;
+  };
+  const MakeWayFn makeWay = [&] {
+    anotherThreadLists();
+    return FsResult{};
+  };
+  EXPECT_TRUE(fs.CopyIntoPlace(VLT("C:\\a.txt"), VLT("C:\\b.part"), VLT("C:\\b.txt"), progress,
+                               makeWay));
+  for (std::thread& other : others) other.join();
+  EXPECT_EQ(answered, std::vector<bool>(answered.size(), true));
+  EXPECT_EQ(answered.size(), 4u) << "the hook, progress at 0 and at 4 bytes, the way";
+  EXPECT_EQ(fs.Content(VLT("C:\\b.txt")), "data");
 }
 
 TEST_F(FakeFileSystemTest, CountsQueriesByPathInAnyCase) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "client/engine/PartialCopy.h"
 #include "client/engine/PathUtil.h"
 #include "client/model/PathJoin.h"
 
@@ -22,6 +23,19 @@ FsResult Fail(uint32_t systemCode) { return FsFailure(systemCode); }
 
 bool IsReadOnly(const FakeNode& node) { return (node.attributes & kAttrReadOnly) != 0; }
 
+bool ReportCopyProgress(uint64_t size, const CopyProgressFn& progress) {
+  if (!progress) return true;
+  CopyProgressInfo info;
+  info.totalSize = info.streamSize = size;
+  if (!progress(info)) return false;
+  while (info.streamTransferred < size) {
+    info.streamTransferred = std::min(size, info.streamTransferred + kCopyChunk);
+    info.totalTransferred = info.streamTransferred;
+    if (!progress(info)) return false;
+  }
+  return true;
+}
+
 // The node's status as stored, before normalizing.
 FileStatus RawStatus(const FakeNode& node) {
   FileStatus status;
@@ -37,10 +51,14 @@ FileStatus RawStatus(const FakeNode& node) {
 
 void FakeFileSystem::AddVolume(const String& root, uint32_t serial,
                                const String& fileSystemName) {
+  const Lock lock(m_mutex);
   m_tree.AddVolume(root, serial, fileSystemName);
 }
 
-void FakeFileSystem::AddFolder(const String& path) { MakeNode(path, true); }
+void FakeFileSystem::AddFolder(const String& path) {
+  const Lock lock(m_mutex);
+  MakeNode(path, true);
+}
 
 void FakeFileSystem::AddFile(const String& path, uint64_t size, int64_t lastWrite) {
   AddFileWithContent(path, std::string(static_cast<size_t>(size), '\0'), lastWrite);
@@ -48,6 +66,7 @@ void FakeFileSystem::AddFile(const String& path, uint64_t size, int64_t lastWrit
 
 void FakeFileSystem::AddFileWithContent(const String& path, std::string content,
                                         int64_t lastWrite) {
+  const Lock lock(m_mutex);
   FakeNode& node = MakeNode(path, false);
   node.content = std::move(content);
   node.attributes = kAttrArchive;
@@ -55,6 +74,7 @@ void FakeFileSystem::AddFileWithContent(const String& path, std::string content,
 }
 
 void FakeFileSystem::SetRawTimes(const String& path, const FakeTimes& times) {
+  const Lock lock(m_mutex);
   FakeNode& node = Existing(path);
   node.creationTime = times.creation;
   node.lastAccessTime = times.lastAccess;
@@ -62,26 +82,87 @@ void FakeFileSystem::SetRawTimes(const String& path, const FakeTimes& times) {
 }
 
 void FakeFileSystem::SetRawAttributes(const String& path, uint32_t attributes) {
+  const Lock lock(m_mutex);
   Existing(path).attributes = attributes & ~kAttrDirectory;
 }
 
-void FakeFileSystem::SetLocked(const String& path, bool locked) { Existing(path).locked = locked; }
+void FakeFileSystem::SetLocked(const String& path, bool locked) {
+  const Lock lock(m_mutex);
+  Existing(path).locked = locked;
+}
 
-std::string FakeFileSystem::Content(const String& path) const { return Existing(path).content; }
+void FakeFileSystem::SetNow(int64_t localSeconds) {
+  const Lock lock(m_mutex);
+  m_now = localSeconds;
+}
+
+bool FakeFileSystem::Exists(const String& path) const {
+  const Lock lock(m_mutex);
+  return m_tree.Find(path) != nullptr;
+}
+
+std::string FakeFileSystem::Content(const String& path) const {
+  const Lock lock(m_mutex);
+  return Existing(path).content;
+}
 
 size_t FakeFileSystem::StatusQueries(const String& path) const {
+  const Lock lock(m_mutex);
   return CountPath(m_statusLog, path);
 }
 
 size_t FakeFileSystem::ListQueries(const String& folder) const {
+  const Lock lock(m_mutex);
   return CountPath(m_listLog, folder);
 }
 
+size_t FakeFileSystem::TotalStatusQueries() const {
+  const Lock lock(m_mutex);
+  return m_statusLog.size();
+}
+
+size_t FakeFileSystem::TotalListQueries() const {
+  const Lock lock(m_mutex);
+  return m_listLog.size();
+}
+
+size_t FakeFileSystem::VolumeQueries() const {
+  const Lock lock(m_mutex);
+  return m_volumeQueries;
+}
+
+std::vector<String> FakeFileSystem::StatusLog() const {
+  const Lock lock(m_mutex);
+  return m_statusLog;
+}
+
+std::vector<String> FakeFileSystem::ListLog() const {
+  const Lock lock(m_mutex);
+  return m_listLog;
+}
+
 void FakeFileSystem::InjectFailure(FakeOp op, const String& path, uint32_t systemCode) {
+  const Lock lock(m_mutex);
   m_failures.push_back(Failure{op, path, systemCode});
 }
 
+void FakeFileSystem::ClearFailures() {
+  const Lock lock(m_mutex);
+  m_failures.clear();
+}
+
+void FakeFileSystem::SetCopyCallsProgress(bool calls) {
+  const Lock lock(m_mutex);
+  m_copyCallsProgress = calls;
+}
+
+void FakeFileSystem::AddDriveWithoutVolume(Char letter) {
+  const Lock lock(m_mutex);
+  m_bareDrives.insert(LetterKey(letter));
+}
+
 void FakeFileSystem::SetDeviceOpens(Char letter, bool opens) {
+  const Lock lock(m_mutex);
   if (opens) {
     m_closedDevices.erase(LetterKey(letter));
   } else {
@@ -91,9 +172,8 @@ void FakeFileSystem::SetDeviceOpens(Char letter, bool opens) {
 
 Char FakeFileSystem::LetterKey(Char letter) { return FoldCase(letter); }
 
-FsResult FakeFileSystem::Intercept(FakeOp op, const String& path, const String& other) {
+void FakeFileSystem::RunHook(FakeOp op, const String& path) const {
   if (beforeChange) beforeChange(op, path);
-  return Injected(op, path, other);
 }
 
 FsResult FakeFileSystem::Injected(FakeOp op, const String& path, const String& other) const {
@@ -106,6 +186,7 @@ FsResult FakeFileSystem::Injected(FakeOp op, const String& path, const String& o
 }
 
 uint32_t FakeFileSystem::LogicalDriveMask() const {
+  const Lock lock(m_mutex);
   uint32_t mask = 0;
   for (Char letter = VLT('A'); letter <= VLT('Z'); ++letter) {
     const bool inUse = m_tree.FindVolume(String{letter, VLT(':'), VLT('\\')}) != nullptr ||
@@ -116,6 +197,7 @@ uint32_t FakeFileSystem::LogicalDriveMask() const {
 }
 
 bool FakeFileSystem::VolumeDeviceOpens(Char letter) const {
+  const Lock lock(m_mutex);
   const Char key = LetterKey(letter);
   const bool inUse = key >= VLT('A') && key <= VLT('Z') &&
                      (LogicalDriveMask() & (uint32_t{1} << (key - VLT('A')))) != 0;
@@ -123,6 +205,7 @@ bool FakeFileSystem::VolumeDeviceOpens(Char letter) const {
 }
 
 void FakeFileSystem::ResetCounts() {
+  const Lock lock(m_mutex);
   m_statusLog.clear();
   m_listLog.clear();
   m_volumeQueries = 0;
@@ -180,6 +263,7 @@ FakeNode* FakeFileSystem::NewEntryParent(const String& path, String& name,
 }
 
 FsResult FakeFileSystem::GetStatus(const String& path, FileStatus& status) const {
+  const Lock lock(m_mutex);
   m_statusLog.push_back(path);
   const FsResult injected = Injected(FakeOp::Status, path);
   if (!injected.Ok()) return injected;
@@ -193,6 +277,7 @@ FsResult FakeFileSystem::GetStatus(const String& path, FileStatus& status) const
 
 FsResult FakeFileSystem::ListFolder(const String& folder,
                                     std::vector<FolderEntry>& entries) const {
+  const Lock lock(m_mutex);
   m_listLog.push_back(folder);
   entries.clear();
   const FsResult injected = Injected(FakeOp::List, folder);
@@ -211,6 +296,7 @@ FsResult FakeFileSystem::ListFolder(const String& folder,
 }
 
 FsResult FakeFileSystem::ProbeExclusiveRead(const String& path) const {
+  const Lock lock(m_mutex);
   const FsResult injected = Injected(FakeOp::Probe, path);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
@@ -223,6 +309,7 @@ FsResult FakeFileSystem::ProbeExclusiveRead(const String& path) const {
 }
 
 bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
+  const Lock lock(m_mutex);
   ++m_volumeQueries;
   const FakeVolume* volume = m_tree.FindVolume(root);
   if (volume == nullptr) return false;
@@ -232,7 +319,9 @@ bool FakeFileSystem::GetVolumeInfo(const String& root, VolumeInfo& info) const {
 }
 
 FsResult FakeFileSystem::CreateFolder(const String& path) {
-  const FsResult injected = Intercept(FakeOp::CreateFolder, path);
+  RunHook(FakeOp::CreateFolder, path);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::CreateFolder, path);
   if (!injected.Ok()) return injected;
   String name;
   uint32_t code = 0;
@@ -243,57 +332,75 @@ FsResult FakeFileSystem::CreateFolder(const String& path) {
   return FsResult{};
 }
 
-FsResult FakeFileSystem::CheckCopyTarget(const String& target, bool failIfExists,
-                                         FakeNode*& parent, String& name) const {
+FsResult FakeFileSystem::CheckFreeTarget(const String& target) const {
   uint32_t code = 0;
-  parent = NewEntryParent(target, name, code);
+  String name;
+  const FakeNode* parent = NewEntryParent(target, name, code);
   if (parent == nullptr) return Fail(code);
-  const FakeNode* existing = parent->Child(name);
-  if (existing == nullptr) return FsResult{};
-  if (failIfExists) return Fail(kSysFileExists);
-  if (existing->isFolder || IsReadOnly(*existing)) return Fail(kSysAccessDenied);
-  if (existing->locked) return Fail(kSysSharingViolation);
+  if (parent->Child(name) != nullptr) return Fail(kSysFileExists);
   return FsResult{};
 }
 
-bool FakeFileSystem::ReportCopyProgress(uint64_t size, const CopyProgressFn& progress) const {
-  if (!progress || !m_copyCallsProgress) return true;
-  CopyProgressInfo info;
-  info.totalSize = info.streamSize = size;
-  if (!progress(info)) return false;
-  while (info.streamTransferred < size) {
-    info.streamTransferred = std::min(size, info.streamTransferred + kCopyChunk);
-    info.totalTransferred = info.streamTransferred;
-    if (!progress(info)) return false;
-  }
-  return true;
-}
-
-FsResult FakeFileSystem::CopyFileTo(const String& source, const String& target,
-                                    bool failIfExists, const CopyProgressFn& progress) {
-  const FsResult injected = Intercept(FakeOp::Copy, target, source);
+FsResult FakeFileSystem::ReadCopySource(const String& source, const String& target,
+                                        CopiedFile& copied) const {
+  const FsResult injected = Injected(FakeOp::Copy, target, source);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* from = Reachable(source, code);
   if (from == nullptr) return Fail(code);
   if (from->isFolder) return Fail(kSysAccessDenied);
   if (from->locked) return Fail(kSysSharingViolation);
-  FakeNode* parent = nullptr;
-  String name;
-  const FsResult targetOk = CheckCopyTarget(target, failIfExists, parent, name);
-  if (!targetOk.Ok()) return targetOk;
-  // A cancelled copy leaves no target behind, not even the file it was replacing.
-  parent->Detach(parent->Child(name));
-  if (!ReportCopyProgress(from->content.size(), progress)) return Fail(kSysRequestAborted);
-  FakeNode& copy = MakeNode(model::JoinPath(PathBeforeLastPart(target), name), false);
-  copy.content = from->content;
-  copy.attributes = from->attributes;
-  copy.lastWriteTime = from->lastWriteTime;
+  const FsResult free = CheckFreeTarget(target);
+  if (!free.Ok()) return free;
+  copied = CopiedFile{from->content, from->attributes, from->lastWriteTime};
   return FsResult{};
 }
 
+FsResult FakeFileSystem::CopyToPartial(const String& source, const String& partial,
+                                       const CopyProgressFn& progress) {
+  RunHook(FakeOp::Copy, partial);
+  CopiedFile copied;
+  bool callsProgress = false;
+  {
+    const Lock lock(m_mutex);
+    const FsResult ready = ReadCopySource(source, partial, copied);
+    if (!ready.Ok()) return ready;
+    callsProgress = m_copyCallsProgress;
+  }
+  if (callsProgress && !ReportCopyProgress(copied.content.size(), progress))
+    return Fail(kSysRequestAborted);
+  const Lock lock(m_mutex);
+  // The partial name's folder may have gone or the name been taken meanwhile.
+  const FsResult free = CheckFreeTarget(partial);
+  if (!free.Ok()) return free;
+  FakeNode& copy = MakeNode(partial, false);
+  copy.content = std::move(copied.content);
+  copy.attributes = copied.attributes;
+  copy.lastWriteTime = copied.lastWrite;
+  return FsResult{};
+}
+
+// The engine's own steps from before the platform did it all on one handle, so that every
+// injected failure and hook means what it meant then.
+FsResult FakeFileSystem::CopyIntoPlace(const String& source, const String& partial,
+                                       const String& target, const CopyProgressFn& progress,
+                                       const MakeWayFn& makeWay) {
+  const FsResult copied = CopyToPartial(source, partial, progress);
+  if (!copied.Ok()) return copied;
+  FileStatus status;
+  if (GetStatus(source, status)) {
+    SetFileTimes(partial, status.creationTime, status.lastAccessTime, status.lastWriteTime);
+  }
+  FsResult placed = makeWay ? makeWay() : FsResult{};
+  if (placed.Ok()) placed = MoveFileTo(partial, target);
+  if (!placed.Ok()) RemovePartialCopy(*this, partial);
+  return placed;
+}
+
 FsResult FakeFileSystem::MoveFileTo(const String& source, const String& target) {
-  const FsResult injected = Intercept(FakeOp::Move, source, target);
+  RunHook(FakeOp::Move, source);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::Move, source, target);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(source, code);
@@ -313,7 +420,9 @@ FsResult FakeFileSystem::MoveFileTo(const String& source, const String& target) 
 }
 
 FsResult FakeFileSystem::RemoveFile(const String& path) {
-  const FsResult injected = Intercept(FakeOp::RemoveFile, path);
+  RunHook(FakeOp::RemoveFile, path);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::RemoveFile, path);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
@@ -326,7 +435,9 @@ FsResult FakeFileSystem::RemoveFile(const String& path) {
 }
 
 FsResult FakeFileSystem::RemoveFolder(const String& path) {
-  const FsResult injected = Intercept(FakeOp::RemoveFolder, path);
+  RunHook(FakeOp::RemoveFolder, path);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::RemoveFolder, path);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   const FakeNode* node = Reachable(path, code);
@@ -341,7 +452,9 @@ FsResult FakeFileSystem::RemoveFolder(const String& path) {
 }
 
 FsResult FakeFileSystem::SetAttributes(const String& path, uint32_t attributes) {
-  const FsResult injected = Intercept(FakeOp::SetAttributes, path);
+  RunHook(FakeOp::SetAttributes, path);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::SetAttributes, path);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   FakeNode* node = Reachable(path, code);
@@ -352,7 +465,9 @@ FsResult FakeFileSystem::SetAttributes(const String& path, uint32_t attributes) 
 
 FsResult FakeFileSystem::SetFileTimes(const String& path, int64_t creationTime,
                                       int64_t lastAccessTime, int64_t lastWriteTime) {
-  const FsResult injected = Intercept(FakeOp::SetTimes, path);
+  RunHook(FakeOp::SetTimes, path);
+  const Lock lock(m_mutex);
+  const FsResult injected = Injected(FakeOp::SetTimes, path);
   if (!injected.Ok()) return injected;
   uint32_t code = 0;
   FakeNode* node = Reachable(path, code);

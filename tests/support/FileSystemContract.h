@@ -32,6 +32,8 @@ class FsContractWorld {
   // Keeps an existing file open as another program would (reading, sharing reading only)
   // until the world is destroyed.
   virtual void HoldOpen(const String& path) = 0;
+  // false where a creation time that is set reads back as the last-write time instead.
+  virtual bool KeepsCreationTimes() const { return true; }
 };
 
 struct FsContractTarget {

@@ -6,6 +6,7 @@
 #include "client/platform/FileSystemWin32.h"
 #include "tests/support/FileSystemContract.h"
 #include "tests/win32/TempFolder.h"
+#include "win32/WineDetect.h"
 #include "win32/handles/FileHandle.h"
 
 namespace vl::test {
@@ -31,6 +32,8 @@ class Win32World : public FsContractWorld {
     ASSERT_TRUE(m_held.back().Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING))
         << GetLastError();
   }
+  // Wine on a Linux file system has nowhere to keep one.
+  bool KeepsCreationTimes() const override { return !win32::IsRunningOnWine(); }
 
  private:
   TempFolder m_folder;

@@ -32,12 +32,12 @@ constexpr int64_t kNew = kOld + 3600;
 // The real file system with a moment to act in between the copy's own checks and the copy.
 class HookedFileSystem : public platform::FileSystemWin32 {
  public:
-  std::function<void(const String& target)> beforeCopy;
+  std::function<void(const String& partial)> beforeCopy;
 
-  FsResult CopyFileTo(const String& from, const String& to, bool failIfExists,
-                      const CopyProgressFn& progress) override {
-    if (beforeCopy) beforeCopy(to);
-    return FileSystemWin32::CopyFileTo(from, to, failIfExists, progress);
+  FsResult CopyIntoPlace(const String& from, const String& partial, const String& to,
+                         const CopyProgressFn& progress, const MakeWayFn& makeWay) override {
+    if (beforeCopy) beforeCopy(partial);
+    return FileSystemWin32::CopyIntoPlace(from, partial, to, progress, makeWay);
   }
 };
 

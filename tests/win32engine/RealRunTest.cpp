@@ -161,13 +161,13 @@ TEST_F(RealRunTest, AReadOnlyFileBlocksTheDeletionOfItsFolder) {
   SetReadOnly(copy + L"\\Old\\keep.txt", false);
 }
 
-// Whether CopyFileExW calls its progress routine here (Windows does, Wine 8 does not).
+// Whether the copy calls its progress routine here.
 bool CopyReportsProgress(const TempFolder& temp) {
   MakeFile(temp / L"probe.bin", std::string(256 * 1024, 'p'), kOld);
   platform::FileSystemWin32 fs;
   int calls = 0;
-  fs.CopyFileTo(temp / L"probe.bin", temp / L"probe-copy.bin", true,
-                [&calls](const CopyProgressInfo&) { return ++calls > 0; });
+  fs.CopyIntoPlace(temp / L"probe.bin", temp / L"probe.part", temp / L"probe-copy.bin",
+                   [&calls](const CopyProgressInfo&) { return ++calls > 0; }, nullptr);
   return calls > 0;
 }
 
