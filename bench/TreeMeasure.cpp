@@ -17,8 +17,8 @@ void Add(TreeSize& size, const CJobItem& job) {
   ++size.nodes;
   if (job.isFolder) ++size.folderNodes;
   size.nodeBytes += sizeof(CSyncItem);
-  size.textBytes += HeapTextBytes(job.name) + HeapTextBytes(job.sourcePath) +
-                    HeapTextBytes(job.targetPath);
+  // Paths are derived from the names below a top-level job; the few stored ones are not counted.
+  size.textBytes += HeapTextBytes(job.name);
   size.listBytes += job.children.capacity() * sizeof(job.children[0]);
   for (const auto& child : job.children) Add(size, *child);
 }

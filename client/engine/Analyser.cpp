@@ -162,8 +162,7 @@ CJobItem& CAnalyser::Append(JobList& list, uint32_t action, const String& name,
   job->isFolder = IsFolderAction(action) ? 1 : 0;
   job->isNew = IsNewAction(action) ? 1 : 0;
   job->name = name;
-  job->sourcePath = sourcePath;
-  job->targetPath = targetPath;
+  job->SetPaths(sourcePath, targetPath);
   job->size = job->isFolder ? 0 : size;
 
   RunStats& stats = m_run.stats;
@@ -183,7 +182,7 @@ void CAnalyser::AppendPartialRemoval(JobList& list, const FolderEntry& entry) {
   auto job = std::make_unique<CSyncItem>();
   job->action = JOB_REMOVE_PARTIAL;
   job->name = entry.name;
-  job->targetPath = entry.path;
+  job->SetPaths(String(), entry.path);
   list.push_back(std::move(job));
 }
 
@@ -271,6 +270,8 @@ void CAnalyser::CompareFolder(const FolderEntry& entry, const FolderIndex& targe
   }
 }
 
+// Both listings carry each file's status, so comparing asks the file system nothing more. A
+// source path too long to query never counts as copied, as its status could not be read.
 void CAnalyser::CompareFile(const FolderEntry& entry, const FolderIndex& target, JobList& list,
                             const CSource& item) {
   const String targetPath = model::JoinPath(target.Folder(), entry.name);
@@ -279,7 +280,9 @@ void CAnalyser::CompareFile(const FolderEntry& entry, const FolderIndex& target,
     Append(list, JOB_NEW_FILE, entry.name, entry.path, targetPath, entry.size);
   } else if (targetIsFolder) {
     ReplaceFolderByFile(entry.path, entry.name, target.Folder(), entry.size, list, item);
-  } else if (!IsSameFile(m_fs, m_volumes, entry.path, targetPath)) {
+  } else if (entry.path.size() >= kMaxPathChars ||
+             !IsSameFile(m_volumes, entry.path, entry.Status(), targetPath,
+                         target.Listed(entry.name)->Status())) {
     Append(list, JOB_CHANGED_FILE, entry.name, entry.path, targetPath, entry.size);
   }
 }

@@ -70,11 +70,14 @@ bool CBackupRun::AnalyseItem(size_t index) {
 bool CBackupRun::ExecuteJobs() {
   CRunState& state = m_engine.State();
   CJobExecutor executor(m_engine, m_settings.historyMode);
+  bool finished = true;
   for (const auto& job : state.jobList) {
-    if (state.CancelRequested()) return false;
+    finished = !state.CancelRequested();
+    if (!finished) break;
     executor.Execute(*job);
   }
-  return true;
+  executor.Finish();
+  return finished;
 }
 
 void CBackupRun::ResetRunFlags() {

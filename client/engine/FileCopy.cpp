@@ -28,7 +28,7 @@ bool AccountRemainingBytes(CRunState& state, const CJobItem& job) {
 
 void RecordCopyFailure(CBackupEngine& engine, const CJobItem& job, const CopyFailure& failure) {
   CRunState& state = engine.State();
-  const String& path = failure.path.empty() ? job.sourcePath : failure.path;
+  const String& path = failure.path.empty() ? job.sourcePath() : failure.path;
   state.AddError(path, engine.Texts().Text(failure.text), failure.result.systemCode);
   AccountRemainingBytes(state, job);
   engine.UpdateProgress(job.name);
@@ -62,9 +62,18 @@ void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode
   const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
     return CopyProgress(state, progress, info);
   };
-  const ReplaceOutcome outcome =
-      ReplaceFileSafely(engine.FileSystem(), engine.Clock(), job.sourcePath, job.targetPath,
-                        historyMode, (job.action & JOB_NEW_FILE) != 0, onProgress);
+  AccountCopy(engine, job, CopyJobFile(engine, job, historyMode, onProgress));
+}
+
+ReplaceOutcome CopyJobFile(CBackupEngine& engine, const CJobItem& job, int32_t historyMode,
+                           const CopyProgressFn& progress) {
+  return ReplaceFileSafely(engine.FileSystem(), engine.Clock(), job.sourcePath(),
+                           job.targetPath(), historyMode, (job.action & JOB_NEW_FILE) != 0,
+                           progress);
+}
+
+void AccountCopy(CBackupEngine& engine, const CJobItem& job, const ReplaceOutcome& outcome) {
+  CRunState& state = engine.State();
   if (!outcome.result) {
     CopyFailure failure{outcome.result, outcome.failedFolder};
     if (!outcome.failedFolder.empty()) failure.text = IDS_ERROR_CREATE_FOLDER;

@@ -26,4 +26,10 @@ bool CopyProgress(CRunState& state, CRunProgress& progress, const CopyProgressIn
 // up in doneBytes, also where the platform's copy reports no progress.
 void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode);
 
+// The two halves of CopyFileJob, for copies made on another thread: the copy alone, which
+// touches nothing of the run's, and the accounting of its outcome, on the run's own thread.
+ReplaceOutcome CopyJobFile(CBackupEngine& engine, const CJobItem& job, int32_t historyMode,
+                           const CopyProgressFn& progress);
+void AccountCopy(CBackupEngine& engine, const CJobItem& job, const ReplaceOutcome& outcome);
+
 }  // namespace vl

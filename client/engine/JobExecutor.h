@@ -1,8 +1,11 @@
 #pragma once
 // The execution phase: carries out the analysed jobs in order. A failed job becomes an error
-// record and the run goes on; only the cancel flag stops it, checked as each job starts.
+// record and the run goes on; only the cancel flag stops it, checked as each job starts. Small
+// files are copied while the next jobs go on (CopyPipeline.h); everything is still accounted
+// for in job order.
 #include <cstdint>
 
+#include "client/engine/CopyPipeline.h"
 #include "client/engine/TextProvider.h"
 #include "core/base/String.h"
 #include "core/fs/FileSystem.h"
@@ -21,6 +24,8 @@ class CJobExecutor {
   void Execute(const CJobItem& job);
   void ExecuteFolderJob(const CJobItem& job);
   void ExecuteFileJob(const CJobItem& job);
+  // Waits for the copies still under way and accounts for them; the run calls it last.
+  void Finish();
 
  private:
   void MakeTargetFolder(const CJobItem& job);
@@ -31,6 +36,7 @@ class CJobExecutor {
 
   CBackupEngine& m_engine;
   int32_t m_historyMode;
+  CopyPipeline m_copies;
 };
 
 }  // namespace vl

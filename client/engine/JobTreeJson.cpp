@@ -19,9 +19,9 @@ void WriteJob(JsonWriter& json, const CJobItem& job,
   json.Key("name");
   json.StringValue(StringView(job.name));
   json.Key("sourcePath");
-  json.StringValue(StringView(job.sourcePath));
+  json.StringValue(StringView(job.sourcePath()));
   json.Key("targetPath");
-  json.StringValue(StringView(job.targetPath));
+  json.StringValue(StringView(job.targetPath()));
   json.Key("size");
   json.NumberValue(static_cast<uint64_t>(job.size));
   json.Key("children");

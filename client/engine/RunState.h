@@ -15,7 +15,6 @@
 
 namespace vl {
 
-using JobList = std::vector<std::unique_ptr<CJobItem>>;
 using ErrorList = std::vector<std::unique_ptr<CErrorItem>>;
 
 // A target entry that a synchronizing run deleted because its source is gone.

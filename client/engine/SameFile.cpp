@@ -45,12 +45,16 @@ bool TimesCountAsSame(StringView sourceFs, StringView targetFs, const FileStatus
 
 bool IsSameFile(const IFileSystem& fs, VolumeNameCache& volumes, const String& sourcePath,
                 const String& targetPath) {
-  const String& sourceFs = volumes.NameFor(sourcePath);
-  const String& targetFs = volumes.NameFor(targetPath);
   FileStatus source;
   FileStatus target;
   if (!fs.GetStatus(sourcePath, source) || !fs.GetStatus(targetPath, target)) return false;
-  return TimesCountAsSame(sourceFs, targetFs, source, target);
+  return IsSameFile(volumes, sourcePath, source, targetPath, target);
+}
+
+bool IsSameFile(VolumeNameCache& volumes, const String& sourcePath, const FileStatus& source,
+                const String& targetPath, const FileStatus& target) {
+  return TimesCountAsSame(volumes.NameFor(sourcePath), volumes.NameFor(targetPath), source,
+                          target);
 }
 
 bool IsSameFile(const IFileSystem& fs, const String& sourcePath, const String& targetPath) {

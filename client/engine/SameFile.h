@@ -37,6 +37,9 @@ bool TimesCountAsSame(StringView sourceFs, StringView targetFs, const FileStatus
 
 bool IsSameFile(const IFileSystem& fs, VolumeNameCache& volumes, const String& sourcePath,
                 const String& targetPath);
+// The same rule on statuses already at hand, as the folder listings give them.
+bool IsSameFile(VolumeNameCache& volumes, const String& sourcePath, const FileStatus& source,
+                const String& targetPath, const FileStatus& target);
 bool IsSameFile(const IFileSystem& fs, const String& sourcePath, const String& targetPath);
 
 }  // namespace vl

@@ -1,5 +1,8 @@
 #pragma once
-// A clock that says what the test tells it.
+// A clock that says what the test tells it. A hook on one of a run's copying threads may set
+// the time while the run's thread reads it.
+#include <atomic>
+
 #include "client/engine/Clock.h"
 
 namespace vl::test {
@@ -7,7 +10,7 @@ namespace vl::test {
 class FakeClock : public IClock {
  public:
   LocalTime now;
-  int64_t utcSeconds = 0;
+  std::atomic<int64_t> utcSeconds{0};
 
   LocalTime NowLocal() const override { return now; }
   int64_t NowUtcSeconds() const override { return utcSeconds; }

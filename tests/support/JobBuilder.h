@@ -15,8 +15,7 @@ inline std::unique_ptr<CJobItem> MakeJob(uint32_t action, const String& name, ui
   job->isFolder = IsFolderAction(action) ? 1 : 0;
   job->isNew = IsNewAction(action) ? 1 : 0;
   job->name = name;
-  job->sourcePath = sourceRoot + name;
-  job->targetPath = targetRoot + name;
+  job->SetPaths(sourceRoot + name, targetRoot + name);
   job->size = size;
   return job;
 }

@@ -14,7 +14,7 @@ void AppendJob(std::string& text, const CJobItem& job, size_t depth) {
   text += job.isNew ? "new \"" : "old \"";
   text += ToUtf8(job.name);
   text += "\" " + std::to_string(job.size) + ' ';
-  text += ToUtf8(job.sourcePath) + " > " + ToUtf8(job.targetPath) + '\n';
+  text += ToUtf8(job.sourcePath()) + " > " + ToUtf8(job.targetPath()) + '\n';
   for (const auto& child : job.children) AppendJob(text, *child, depth + 1);
 }
 

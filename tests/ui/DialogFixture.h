@@ -67,7 +67,7 @@ class DialogFixture : public ::testing::Test {
   // Waits until the worker sits paused at one of its check points.
   static bool WorkerPaused(const CRunState& state) {
     for (int i = 0; i < 1000; ++i) {
-      if (state.pause.WaitingCount() == 1) return true;
+      if (state.pause.WaitingCount() >= 1) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return false;

@@ -81,7 +81,7 @@ class WorkerTest : public CancelTest {
   // Waits until the worker sits at a check point of the paused run.
   bool WorkerHeld() {
     for (int i = 0; i < 500; ++i) {
-      if (State().pause.WaitingCount() == 1) return true;
+      if (State().pause.WaitingCount() >= 1) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;

@@ -264,13 +264,12 @@ TEST_F(FileCopyTest, ANewFileJobCountsAsNewAndAChangedOneAsChanged) {
   CSyncItem job;
   job.action = JOB_CHANGED_FILE;
   job.name = VLT("q1.xls");
-  job.sourcePath = kSource;
-  job.targetPath = kTarget;
+  job.SetPaths(kSource, kTarget);
   job.size = 4;
   CopyFileJob(engine, job, HISTORY_MODE_ARCHIVE);
   EXPECT_EQ(Stats().copiedChanged, 1) << "no old target is needed to count as changed";
   job.action = JOB_NEW_FILE;
-  job.targetPath = VLT("T:\\B\\Data\\copy.xls");
+  job.SetPaths(kSource, VLT("T:\\B\\Data\\copy.xls"));
   CopyFileJob(engine, job, HISTORY_MODE_ARCHIVE);
   EXPECT_EQ(Stats().copiedNew, 1);
   EXPECT_EQ(Stats().doneBytes, 8);
