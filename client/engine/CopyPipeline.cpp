@@ -1,5 +1,7 @@
 #include "client/engine/CopyPipeline.h"
 
+#include <algorithm>
+
 #include "client/engine/BackupEngine.h"
 #include "client/engine/FileCopy.h"
 #include "client/model/JobItem.h"
@@ -7,15 +9,18 @@
 namespace vl {
 namespace {
 
-// Two copying threads beside the run's own keep the platform busy on two cores; more only
-// queue up behind the same file-system service.
-constexpr size_t kCopyThreads = 2;
+// The run's own thread also works between copies (folders, accounting); measured under Wine
+// on two cores, three copying threads beside it beat two and four.
+constexpr size_t kCopyThreads = 3;
 // From this size on a file is copied by the run's thread, with its progress shown as it goes;
 // its data, not the per-file cost, is then most of its time.
 constexpr uint64_t kLargeFileBytes = 256 * 1024;
 // Copies handed out and not yet accounted for; bounds the memory and how far the counters
 // trail the copies.
 constexpr size_t kMaxPending = 32;
+// A full window is accounted for this many copies at a time: every wake-up of the run's thread
+// is a round trip to the system, which per copy would cost about what a copy's rename does.
+constexpr size_t kAccountBatch = kMaxPending / 2;
 
 }  // namespace
 
@@ -25,24 +30,47 @@ CopyPipeline::CopyPipeline(CBackupEngine& engine, int32_t historyMode)
 CopyPipeline::~CopyPipeline() { AccountAll(); }
 
 void CopyPipeline::Copy(const CJobItem& job) {
-  if (job.size >= kLargeFileBytes) {
-    AccountAll();
-    CopyFileJob(m_engine, job, m_historyMode);
-    return;
-  }
-  m_slots.push_back(std::make_unique<Slot>());
-  m_slots.back()->job = &job;
-  Hand(*m_slots.back());
+  if (job.size >= kLargeFileBytes) return CopyHere(job);
+  Hand(Add(job, SlotKind::Handed));
   AccountFinished(kMaxPending - 1);
 }
 
 void CopyPipeline::ShowProgress(const CJobItem& job) {
   if (m_slots.empty()) return m_engine.UpdateProgress(job.name);
-  auto slot = std::make_unique<Slot>();
-  slot->job = &job;
-  slot->copy = false;
-  slot->started = slot->done = true;
-  m_slots.push_back(std::move(slot));
+  Add(job, SlotKind::Shown);
+}
+
+CopyPipeline::Slot& CopyPipeline::Add(const CJobItem& job, SlotKind kind) {
+  m_slots.push_back(std::make_unique<Slot>());
+  Slot& slot = *m_slots.back();
+  slot.job = &job;
+  slot.kind = kind;
+  slot.started = slot.done = kind != SlotKind::Handed;
+  return slot;
+}
+
+// As CopyFileJob does; with copies still to be accounted for before it, its own accounting
+// waits its turn.
+void CopyPipeline::CopyHere(const CJobItem& job) {
+  if (m_slots.empty()) return CopyFileJob(m_engine, job, m_historyMode);
+  CRunState& state = m_engine.State();
+  CRunProgress& progress = m_engine.Progress();
+  m_engine.UpdateProgress(job.name);
+  state.streamBytesSeen = 0;
+  const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
+    return CopyProgress(state, progress, info);
+  };
+  Slot& slot = Add(job, SlotKind::Here);
+  slot.outcome = CopyJobFile(m_engine, job, m_historyMode, onProgress);
+  slot.bytesSeen = state.streamBytesSeen;
+  AccountFinished(kMaxPending - 1);
+}
+
+// A copy made here shows its name again: the copies before it have shown theirs since.
+void CopyPipeline::Account(const Slot& slot) {
+  m_engine.UpdateProgress(slot.job->name);
+  m_engine.State().streamBytesSeen = slot.bytesSeen;
+  if (slot.kind != SlotKind::Shown) AccountCopy(m_engine, *slot.job, slot.outcome);
 }
 
 void CopyPipeline::AccountAll() { AccountFinished(0); }
@@ -62,32 +90,45 @@ void CopyPipeline::Run(Slot& slot) {
     };
     outcome = CopyJobFile(m_engine, *slot.job, m_historyMode, stopWhenCancelled);
   }
+  bool awaited = false;
   {
     std::lock_guard<std::mutex> lock(m_mutex);
     slot.outcome = std::move(outcome);
     slot.started = start;
     slot.done = true;
+    awaited = &slot == m_awaitedFront || &slot == m_awaitedLast;
   }
-  m_finished.notify_all();
+  if (awaited) m_finished.notify_one();
 }
 
 // The same calls, in the same order, as a copy made on the run's thread whose platform copy
-// reports no progress.
+// reports no progress. Waiting for all, it waits for the last one handed out; a full window
+// waits for a batch.
 void CopyPipeline::AccountFinished(size_t keep) {
   while (!m_slots.empty()) {
     Slot& front = *m_slots.front();
+    bool done = false;
     {
-      std::unique_lock<std::mutex> lock(m_mutex);
-      if (!front.done && m_slots.size() <= keep) return;
-      m_finished.wait(lock, [&front] { return front.done; });
+      std::lock_guard<std::mutex> lock(m_mutex);
+      done = front.done;
     }
-    if (front.started) {
-      m_engine.UpdateProgress(front.job->name);
-      m_engine.State().streamBytesSeen = 0;
-      if (front.copy) AccountCopy(m_engine, *front.job, front.outcome);
+    if (!done) {
+      if (m_slots.size() <= keep) return;
+      WaitForFinished(keep == 0 ? m_slots.size() - 1 : std::min(m_slots.size(), kAccountBatch) - 1);
     }
+    if (front.started) Account(front);
     m_slots.pop_front();
   }
+}
+
+void CopyPipeline::WaitForFinished(size_t last) {
+  const Slot& front = *m_slots.front();
+  const Slot& end = *m_slots[last];
+  std::unique_lock<std::mutex> lock(m_mutex);
+  m_awaitedFront = &front;
+  m_awaitedLast = &end;
+  m_finished.wait(lock, [&front, &end] { return front.done && end.done; });
+  m_awaitedFront = m_awaitedLast = nullptr;
 }
 
 }  // namespace vl
