@@ -271,19 +271,21 @@ void CAnalyser::CompareFolder(const FolderEntry& entry, const FolderIndex& targe
 }
 
 // Both listings carry each file's status, so comparing asks the file system nothing more. A
-// source path too long to query never counts as copied, as its status could not be read.
+// source path too long to query never counts as copied, as its status could not be read. The
+// target folder stands for the target file where only its volume matters.
 void CAnalyser::CompareFile(const FolderEntry& entry, const FolderIndex& target, JobList& list,
                             const CSource& item) {
-  const String targetPath = model::JoinPath(target.Folder(), entry.name);
-  bool targetIsFolder = false;
-  if (!target.Find(entry.name, targetIsFolder)) {
-    Append(list, JOB_NEW_FILE, entry.name, entry.path, targetPath, entry.size);
-  } else if (targetIsFolder) {
+  const FolderEntry* counterpart = target.Readable(entry.name);
+  if (counterpart == nullptr) {
+    Append(list, JOB_NEW_FILE, entry.name, entry.path, model::JoinPath(target.Folder(), entry.name),
+           entry.size);
+  } else if (counterpart->isFolder) {
     ReplaceFolderByFile(entry.path, entry.name, target.Folder(), entry.size, list, item);
   } else if (entry.path.size() >= kMaxPathChars ||
-             !IsSameFile(m_volumes, entry.path, entry.Status(), targetPath,
-                         target.Listed(entry.name)->Status())) {
-    Append(list, JOB_CHANGED_FILE, entry.name, entry.path, targetPath, entry.size);
+             !IsSameFile(m_volumes, entry.path, entry.Status(), target.Folder(),
+                         counterpart->Status())) {
+    Append(list, JOB_CHANGED_FILE, entry.name, entry.path,
+           model::JoinPath(target.Folder(), entry.name), entry.size);
   }
 }
 

@@ -20,14 +20,26 @@ class FolderIndex {
 
   // The listed entry of that name, or null.
   const FolderEntry* Listed(StringView name) const;
-  // Whether the status of folder [\] name could be read, and if so whether it is a folder: a
-  // listed entry whose path is too long to query counts as missing, as its status would.
+  // The entry whose status could be read, or null: a listed entry whose path is too long to
+  // query counts as missing, as its status would.
+  const FolderEntry* Readable(StringView name) const;
+  // Whether the status of folder [\] name could be read, and if so whether it is a folder.
   bool Find(StringView name, bool& isFolder) const;
 
  private:
+  // Names in any letter case, hashed and compared folded without a folded copy of each: an
+  // analysis looks up every entry of a whole drive.
+  struct FoldedHash {
+    size_t operator()(StringView name) const;
+  };
+  struct FoldedEqual {
+    bool operator()(StringView a, StringView b) const;
+  };
+
   String m_folder;
   std::vector<FolderEntry> m_entries;
-  std::unordered_map<String, size_t> m_byName;  // folded name -> entry index
+  // name (a view of the entry's own) -> entry index
+  std::unordered_map<StringView, size_t, FoldedHash, FoldedEqual> m_byName;
 };
 
 }  // namespace vl
