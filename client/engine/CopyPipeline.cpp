@@ -53,16 +53,9 @@ CopyPipeline::Slot& CopyPipeline::Add(const CJobItem& job, SlotKind kind) {
 // waits its turn.
 void CopyPipeline::CopyHere(const CJobItem& job) {
   if (m_slots.empty()) return CopyFileJob(m_engine, job, m_historyMode);
-  CRunState& state = m_engine.State();
-  CRunProgress& progress = m_engine.Progress();
-  m_engine.UpdateProgress(job.name);
-  state.streamBytesSeen = 0;
-  const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
-    return CopyProgress(state, progress, info);
-  };
   Slot& slot = Add(job, SlotKind::Here);
-  slot.outcome = CopyJobFile(m_engine, job, m_historyMode, onProgress);
-  slot.bytesSeen = state.streamBytesSeen;
+  slot.outcome = CopyShowingProgress(m_engine, job, m_historyMode);
+  slot.bytesSeen = m_engine.State().streamBytesSeen;
   AccountFinished(kMaxPending - 1);
 }
 

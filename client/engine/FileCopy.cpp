@@ -55,6 +55,11 @@ bool CopyProgress(CRunState& state, CRunProgress& progress, const CopyProgressIn
 }
 
 void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode) {
+  AccountCopy(engine, job, CopyShowingProgress(engine, job, historyMode));
+}
+
+ReplaceOutcome CopyShowingProgress(CBackupEngine& engine, const CJobItem& job,
+                                   int32_t historyMode) {
   CRunState& state = engine.State();
   CRunProgress& progress = engine.Progress();
   engine.UpdateProgress(job.name);
@@ -62,7 +67,7 @@ void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode
   const CopyProgressFn onProgress = [&state, &progress](const CopyProgressInfo& info) {
     return CopyProgress(state, progress, info);
   };
-  AccountCopy(engine, job, CopyJobFile(engine, job, historyMode, onProgress));
+  return CopyJobFile(engine, job, historyMode, onProgress);
 }
 
 ReplaceOutcome CopyJobFile(CBackupEngine& engine, const CJobItem& job, int32_t historyMode,

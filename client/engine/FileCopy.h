@@ -26,10 +26,13 @@ bool CopyProgress(CRunState& state, CRunProgress& progress, const CopyProgressIn
 // up in doneBytes, also where the platform's copy reports no progress.
 void CopyFileJob(CBackupEngine& engine, const CJobItem& job, int32_t historyMode);
 
-// The two halves of CopyFileJob, for copies made on another thread: the copy alone, which
-// touches nothing of the run's, and the accounting of its outcome, on the run's own thread.
+// The two halves of CopyFileJob, for copies accounted for later: the copy with its progress
+// shown as it goes, on the run's own thread; and the accounting of its outcome.
+ReplaceOutcome CopyShowingProgress(CBackupEngine& engine, const CJobItem& job,
+                                   int32_t historyMode);
+void AccountCopy(CBackupEngine& engine, const CJobItem& job, const ReplaceOutcome& outcome);
+// The copy alone, which touches nothing of the run's, for a copying thread.
 ReplaceOutcome CopyJobFile(CBackupEngine& engine, const CJobItem& job, int32_t historyMode,
                            const CopyProgressFn& progress);
-void AccountCopy(CBackupEngine& engine, const CJobItem& job, const ReplaceOutcome& outcome);
 
 }  // namespace vl

@@ -11,7 +11,7 @@
 namespace vl {
 
 CJobExecutor::CJobExecutor(CBackupEngine& engine, int32_t historyMode)
-    : m_engine(engine), m_historyMode(historyMode), m_copies(engine, historyMode) {}
+    : m_engine(engine), m_copies(engine, historyMode) {}
 
 void CJobExecutor::Finish() { m_copies.AccountAll(); }
 

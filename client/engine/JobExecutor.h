@@ -35,7 +35,6 @@ class CJobExecutor {
   void RecordError(const String& path, TextId text, const FsResult& failure);
 
   CBackupEngine& m_engine;
-  int32_t m_historyMode;
   CopyPipeline m_copies;
 };
 
